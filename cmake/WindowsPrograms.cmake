@@ -1,0 +1,40 @@
+# The Windows deliverables and the ready-to-copy program folder.
+
+set(VXL_TARGET_NAME "${CMAKE_SYSTEM_PROCESSOR}" CACHE STRING "Name of the zip's target")
+set(VXL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+
+# Win32 layer shared by both programs: handles, text conversion, windows.
+file(GLOB VXL_WIN_SHARED_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/common/*_win.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/*_win.cpp)
+add_library(vexilor_win STATIC ${VXL_WIN_SHARED_SOURCES})
+target_link_libraries(vexilor_win PUBLIC vexilor_core user32 gdi32 shell32
+                      advapi32 msimg32 ole32 oleacc comctl32)
+vxl_strict_warnings(vexilor_win)
+
+function(vxl_windows_program target folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*_win.cpp
+       ${CMAKE_SOURCE_DIR}/src/${folder}/*.rc)
+  add_executable(${target} WIN32 ${sources})
+  target_link_libraries(${target} PRIVATE vexilor_win)
+  target_link_options(${target} PRIVATE -municode)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VXL_DIST_DIR})
+  vxl_strict_warnings(${target})
+endfunction()
+
+vxl_windows_program(Vexilor2 service)
+
+# Lang\, Help\ and Templates\ as shipped, refreshed on every build.
+add_custom_target(dist_data ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VXL_DIST_DIR}/Lang
+          ${VXL_DIST_DIR}/Help ${VXL_DIST_DIR}/Templates
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${VXL_DIST_DIR}
+  COMMENT "Copying the program folder's data")
+
+set(VXL_PROGRAMS Vexilor2)
+add_custom_target(dist_zip ALL
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/Vexilor2-${VXL_TARGET_NAME}.zip
+          --format=zip -- dist
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  DEPENDS ${VXL_PROGRAMS} dist_data
+  COMMENT "Zipping the program folder")

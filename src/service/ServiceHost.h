@@ -1,0 +1,75 @@
+// What the service's main-window decisions act on: the components the main
+// window owns (locator windows, hooks, hot keys, filter windows) and the few
+// system queries the decisions need. The Win32 main window implements it over
+// the real components; unit tests give a recording fake.
+#pragma once
+
+#include <cstdint>
+
+#include "common/Geometry.h"
+
+namespace vxl {
+
+// A window handle as it crosses messages; handles fit in 32 bits even in the
+// 64-bit build, but the full width is kept.
+using WindowRef = std::uintptr_t;
+
+enum class CaretSwitch { Toggle, Preview, Off };
+
+// The service's four filter-related windows, at most one of each.
+enum class FilterWindowKind { Frame, Lens, Settings, Templates };
+
+class IServiceHost {
+ public:
+  virtual ~IServiceHost() = default;
+
+  // Start-up.
+  virtual void LoadDefaultProfile() = 0;
+  virtual void CreatePointerLocator() = 0;
+  virtual void EnableMouseHook() = 0;
+  virtual void ReloadLanguage() = 0;
+
+  // Keyboard hot keys of the record.
+  virtual void RegisterHotKeys() = 0;
+  virtual void UnregisterAllHotKeys() = 0;
+
+  // True when wnd is the foreground window; its window rectangle in rect.
+  virtual bool ForegroundWindowRect(WindowRef wnd, Rect& rect) = 0;
+
+  // Pointer locator.
+  virtual void ApplyLocatorSettings() = 0;
+  virtual bool LocatorOnScreen() = 0;
+  virtual void RepaintLocator() = 0;
+  virtual void EnableInactivityTimer(bool enabled) = 0;
+  virtual void TogglePerformanceMonitor() = 0;
+  virtual void ShowPointerLocator(int x, int y, bool show) = 0;
+
+  // Caret locator and the accessibility event hook.
+  virtual bool CaretLocatorExists() = 0;
+  virtual void SetCaretLocatorState(int state) = 0;
+  virtual void PreviewCaretAt(int x, int y) = 0;
+  virtual void SetCaretOpacity(std::uint8_t opacity) = 0;
+  virtual void SwitchCaretLocator(CaretSwitch form) = 0;
+  // Creates the hook when none exists and sets its tooltip rule.
+  virtual void EnsureWinEventHook(bool toolTipsMinTop) = 0;
+  virtual void StartWinEventHook() = 0;
+
+  // Colour filter windows.
+  virtual bool FilterWindowExists(FilterWindowKind kind) = 0;
+  // Asks the window to close; it reports back by WM_VXL_FILTERS.
+  virtual void CloseFilterWindow(FilterWindowKind kind) = 0;
+  // Destroys the window at once and marks it absent.
+  virtual void FreeFilterWindow(FilterWindowKind kind) = 0;
+  // Creates and shows the frame (opened with no template), the settings
+  // dialog or the templates window.
+  virtual void OpenFilterWindow(FilterWindowKind kind) = 0;
+  virtual void RaiseFilterFrame() = 0;
+  virtual void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+  // Application-level window order.
+  virtual void BringApplicationToFront() = 0;
+  virtual void RaiseFilterLensTopmost() = 0;
+  virtual void RaiseCaretLocatorTopmost() = 0;
+};
+
+}  // namespace vxl

@@ -1,0 +1,186 @@
+#include "service/uformMain.h"
+
+namespace vxl {
+
+bool IsConfigSwitch(const std::vector<std::string>& arguments) {
+  return !arguments.empty() && arguments.front() == "/config";
+}
+
+MessageBoxText ColourDepthError(const MessageLookup& getMsg, int bitsPerPixel) {
+  return {getMsg("rsError"), getMsg("rsBPP1") + std::to_string(bitsPerPixel) + getMsg("rsBPP2") +
+                                 "\r\n" + getMsg("rsBPP3") + "\r\n" + getMsg("rsBPP4")};
+}
+
+Point ConfigPreviewPoint(IServiceHost& host, WindowRef configWindow) {
+  Rect rect;
+  if (configWindow != 0 && host.ForegroundWindowRect(configWindow, rect)) {
+    return {rect.left + 100, rect.top + 5};
+  }
+  return {0, 0};
+}
+
+TServiceCore::TServiceCore(IServiceHost& host) : host_(host) { ResetToDefaults(config_); }
+
+void TServiceCore::Start(bool startedByConfig) {
+  ResetToDefaults(config_);
+  host_.LoadDefaultProfile();
+  if (config_.keepToolTipsOffTop || config_.caretOnStart) {
+    host_.EnsureWinEventHook(config_.keepToolTipsOffTop);
+    // No caret locator exists yet, so the toggle switches it on.
+    if (config_.caretOnStart) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    host_.StartWinEventHook();
+  }
+  host_.CreatePointerLocator();
+  if (!startedByConfig) host_.RegisterHotKeys();
+  host_.EnableMouseHook();
+}
+
+std::intptr_t TServiceCore::OnSetMode(std::uintptr_t wParam, std::intptr_t lParam) {
+  if (wParam == 2) {
+    EnterConfigurationMode(static_cast<WindowRef>(lParam));
+  } else {
+    LeaveConfigurationMode();
+  }
+  if (state_.serviceMode == kServiceModeConfiguration) {
+    for (auto kind : {FilterWindowKind::Settings, FilterWindowKind::Templates,
+                      FilterWindowKind::Frame}) {
+      if (host_.FilterWindowExists(kind)) host_.CloseFilterWindow(kind);
+    }
+  }
+  return 1;
+}
+
+void TServiceCore::EnterConfigurationMode(WindowRef configWindow) {
+  host_.UnregisterAllHotKeys();
+  state_.serviceMode = kServiceModeConfiguration;
+  positions_.previousPosition.Store({0, 0});
+  state_.configWindow = configWindow;
+  positions_.currentPosition.Store(ConfigPreviewPoint(host_, configWindow));
+  if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretPreview);
+}
+
+void TServiceCore::LeaveConfigurationMode() {
+  state_.configWindow = 0;
+  state_.serviceMode = kServiceModeNormal;
+  host_.RegisterHotKeys();
+  positions_.previousPosition.Store(positions_.currentPosition.Load());
+  host_.EnableInactivityTimer(config_.autoHideOnIdle);
+  if (host_.LocatorOnScreen()) host_.RepaintLocator();
+  if (config_.keepToolTipsOffTop) {
+    host_.EnsureWinEventHook(config_.keepToolTipsOffTop);
+    host_.StartWinEventHook();
+  }
+  if (config_.caretOnStart) {
+    if (!host_.CaretLocatorExists()) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretTracking);
+  } else if (host_.CaretLocatorExists()) {
+    host_.SwitchCaretLocator(CaretSwitch::Off);
+  }
+}
+
+std::intptr_t TServiceCore::OnReload(std::uintptr_t wParam) {
+  if (wParam == 0) {
+    host_.ReloadLanguage();
+  } else if (wParam == 1) {
+    host_.TogglePerformanceMonitor();
+    if (host_.LocatorOnScreen()) host_.RepaintLocator();
+  }
+  return 1;
+}
+
+std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lParam) {
+  switch (wParam) {
+    case 0:
+      if (lParam == 1) {
+        host_.ShowPointerLocator(-1, -1, true);
+      } else {
+        host_.ShowPointerLocator(0, 0, false);
+      }
+      return 1;
+    case 1:
+      if (lParam == 1) host_.SwitchCaretLocator(CaretSwitch::Preview);
+      return 1;
+    case 2: {
+      if (!host_.CaretLocatorExists()) return 0;
+      // Signed words, so that a screen left of or above the primary one
+      // gives negative coordinates rather than 65 000-odd.
+      const auto bits = static_cast<std::uint32_t>(lParam);
+      const int x = static_cast<std::int16_t>(bits & 0xFFFF);
+      const int y = static_cast<std::int16_t>(bits >> 16);
+      host_.PreviewCaretAt(x, y);
+      return 1;
+    }
+    default:
+      return 1;
+  }
+}
+
+std::intptr_t TServiceCore::OnFilters(std::uintptr_t wParam, std::intptr_t lParam) {
+  using K = FilterWindowKind;
+  switch (wParam) {
+    case 0:
+      host_.FreeFilterWindow(K::Frame);
+      return 1;
+    case 1:
+      if (host_.FilterWindowExists(K::Frame)) return 0;
+      host_.OpenFilterWindow(K::Frame);
+      return 1;
+    case 2:
+      if (host_.FilterWindowExists(K::Frame)) host_.CloseFilterWindow(K::Frame);
+      return 1;
+    case 4:
+      if (host_.FilterWindowExists(K::Templates)) return 0;
+      host_.OpenFilterWindow(K::Templates);
+      return 1;
+    case 5:
+      if (host_.FilterWindowExists(K::Templates) || !host_.FilterWindowExists(K::Frame)) {
+        return 0;
+      }
+      if (!host_.FilterWindowExists(K::Settings)) host_.OpenFilterWindow(K::Settings);
+      return 1;
+    case 6:
+      host_.FreeFilterWindow(K::Settings);
+      if (lParam == 1) {
+        host_.PostFiltersMessage(4, 0);
+      } else if (host_.FilterWindowExists(K::Frame)) {
+        host_.RaiseFilterFrame();
+      }
+      return 1;
+    case 9:
+      host_.FreeFilterWindow(K::Templates);
+      if (host_.FilterWindowExists(K::Frame)) host_.RaiseFilterFrame();
+      return 1;
+    default:
+      return 1;
+  }
+}
+
+std::intptr_t TServiceCore::OnCopyData(const void* data, std::size_t size) {
+  if (!AdoptRecordBytes(config_, data, size)) return 0;
+  host_.ApplyLocatorSettings();
+  if (host_.LocatorOnScreen()) host_.RepaintLocator();
+  if (host_.CaretLocatorExists()) host_.SetCaretOpacity(config_.caretOpacity);
+  return 0;
+}
+
+std::intptr_t TServiceCore::OnPowerBroadcast(std::uintptr_t wParam) {
+  if (wParam != kPowerSuspend) return 0;
+  if (host_.LocatorOnScreen()) host_.ShowPointerLocator(0, 0, false);
+  if (host_.FilterWindowExists(FilterWindowKind::Frame)) {
+    host_.FreeFilterWindow(FilterWindowKind::Frame);
+  }
+  return 1;
+}
+
+void TServiceCore::RaiseFloatingWindows() {
+  if (host_.FilterWindowExists(FilterWindowKind::Settings) ||
+      host_.FilterWindowExists(FilterWindowKind::Templates)) {
+    host_.BringApplicationToFront();
+  } else if (host_.FilterWindowExists(FilterWindowKind::Lens)) {
+    host_.RaiseFilterLensTopmost();
+  } else if (host_.CaretLocatorExists() && !host_.FilterWindowExists(FilterWindowKind::Frame)) {
+    host_.RaiseCaretLocatorTopmost();
+  }
+}
+
+}  // namespace vxl

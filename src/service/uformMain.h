@@ -1,0 +1,95 @@
+// The decisions of the service's main window: start-up order, service mode,
+// and what each private and copy-data message does and answers. The Win32
+// window (uformMain_win) only decodes messages and calls in here.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/ConfigRecord.h"
+#include "service/LocatorPositions.h"
+#include "service/ServiceHost.h"
+
+namespace vxl {
+
+// Private messages of TVexilor2Wnd (WM_USER + 0x1FF .. + 0x202).
+constexpr std::uint32_t WM_VXL_SETMODE = 0x5FF;
+constexpr std::uint32_t WM_VXL_RELOAD = 0x600;
+constexpr std::uint32_t WM_VXL_PREVIEW = 0x601;
+constexpr std::uint32_t WM_VXL_FILTERS = 0x602;
+
+constexpr std::int32_t kServiceModeNormal = 1;
+constexpr std::int32_t kServiceModeConfiguration = 2;
+
+// Caret locator states (SetState).
+constexpr int kCaretTracking = 1;
+constexpr int kCaretPreview = 2;
+
+constexpr std::uintptr_t kPowerSuspend = 4;  // PBT_APMSUSPEND
+
+// Read by the frame timer thread too, hence atomic words.
+struct ServiceState {
+  std::atomic<std::int32_t> serviceMode{kServiceModeNormal};
+  std::atomic<WindowRef> configWindow{0};
+};
+
+// True when the service was started by the configuration program: the first
+// argument is exactly "/config" (case matters).
+bool IsConfigSwitch(const std::vector<std::string>& arguments);
+
+// A catalogue lookup: the text of a key, empty when the key is missing.
+using MessageLookup = std::function<std::string(std::string_view key)>;
+
+struct MessageBoxText {
+  std::string caption;
+  std::string text;
+};
+
+// The box shown when the desktop has fewer than 32 bits per pixel.
+MessageBoxText ColourDepthError(const MessageLookup& getMsg, int bitsPerPixel);
+
+// The point the locator previews at in configuration mode: 100 pixels in and
+// 5 down from the configuration window's corner while it is in the
+// foreground, else the screen corner.
+Point ConfigPreviewPoint(IServiceHost& host, WindowRef configWindow);
+
+class TServiceCore {
+ public:
+  explicit TServiceCore(IServiceHost& host);
+
+  TConfigRecord& Config() { return config_; }
+  ServiceState& State() { return state_; }
+  LocatorPositions& Positions() { return positions_; }
+
+  // Start-up after the catalogue exists: defaults, profile, hooks, locator,
+  // hot keys (unless started by the configuration program), mouse hook.
+  void Start(bool startedByConfig);
+
+  std::intptr_t OnSetMode(std::uintptr_t wParam, std::intptr_t lParam);
+  std::intptr_t OnReload(std::uintptr_t wParam);
+  std::intptr_t OnPreview(std::uintptr_t wParam, std::intptr_t lParam);
+  std::intptr_t OnFilters(std::uintptr_t wParam, std::intptr_t lParam);
+  // A block shorter than a record is ignored; a longer one gives its first
+  // 612 bytes.
+  std::intptr_t OnCopyData(const void* data, std::size_t size);
+  std::intptr_t OnPowerBroadcast(std::uintptr_t wParam);
+
+  // Another program became active: keep the floating windows in front.
+  void RaiseFloatingWindows();
+
+ private:
+  void EnterConfigurationMode(WindowRef configWindow);
+  void LeaveConfigurationMode();
+
+  IServiceHost& host_;
+  TConfigRecord config_;
+  ServiceState state_;
+  LocatorPositions positions_;
+};
+
+}  // namespace vxl

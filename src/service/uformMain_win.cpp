@@ -1,0 +1,122 @@
+#include "service/uformMain_win.h"
+
+#include "ui/WinText_win.h"
+
+namespace vxl {
+
+void ShowColourDepthError(int bitsPerPixel) {
+  // The texts come from the "Commons" section of the message catalogue.
+  const MessageLookup noCatalogueYet = [](std::string_view) { return std::string(); };
+  const MessageBoxText box = ColourDepthError(noCatalogueYet, bitsPerPixel);
+  ::MessageBoxW(nullptr, win::Widen(box.text).c_str(), win::Widen(box.caption).c_str(),
+                MB_ICONERROR);
+}
+
+TVexilor2Wnd::~TVexilor2Wnd() { DestroyHandle(); }
+
+bool TVexilor2Wnd::Create(bool startedByConfig) {
+  if (!RegisterWindowClass(kClassName, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)))) {
+    return false;
+  }
+  // Borderless, so the window is exactly its client area; centred on the
+  // desktop like a form with its position at the desktop centre.
+  const int x = (::GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
+  const int y = (::GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
+  const DWORD exStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW;
+  if (!CreateHandle(exStyle, kClassName, kCaption, WS_POPUP, x, y, kClientWidth, kClientHeight,
+                    nullptr)) {
+    return false;
+  }
+  // Black is the colour key and the background: nothing of it is ever seen.
+  ::SetLayeredWindowAttributes(Handle(), RGB(0, 0, 0), 0, LWA_COLORKEY);
+  core_.Start(startedByConfig);
+  return true;
+}
+
+void TVexilor2Wnd::Show() { ::ShowWindow(Handle(), SW_SHOWNOACTIVATE); }
+
+LRESULT TVexilor2Wnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_VXL_SETMODE: return core_.OnSetMode(wParam, lParam);
+    case WM_VXL_RELOAD: return core_.OnReload(wParam);
+    case WM_VXL_PREVIEW: return core_.OnPreview(wParam, lParam);
+    case WM_VXL_FILTERS: return core_.OnFilters(wParam, lParam);
+    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_POWERBROADCAST: return core_.OnPowerBroadcast(wParam);
+    case WM_ACTIVATEAPP: OnActivateApp(wParam != FALSE); return 0;
+    case WM_SYSCOMMAND:
+      // Stay restored: the service never minimises.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) return 0;
+      break;
+    case WM_DESTROY: OnDestroy(); return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+LRESULT TVexilor2Wnd::OnCopyData(const COPYDATASTRUCT* data) {
+  if (data == nullptr) return 0;
+  return core_.OnCopyData(data->lpData, data->cbData);
+}
+
+void TVexilor2Wnd::OnActivateApp(bool active) {
+  if (!active) core_.RaiseFloatingWindows();
+}
+
+void TVexilor2Wnd::OnDestroy() { ::PostQuitMessage(0); }
+
+// --- components -----------------------------------------------------------
+// The components below arrive one by one (profiles, pointer and caret
+// locators, hooks, hot keys, filters); until one exists, its operations have
+// nothing to act on and its queries answer "absent".
+
+void TVexilor2Wnd::LoadDefaultProfile() {}
+void TVexilor2Wnd::CreatePointerLocator() {}
+void TVexilor2Wnd::EnableMouseHook() {}
+void TVexilor2Wnd::ReloadLanguage() {}
+void TVexilor2Wnd::RegisterHotKeys() {}
+void TVexilor2Wnd::UnregisterAllHotKeys() {}
+
+bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
+  HWND window = reinterpret_cast<HWND>(wnd);
+  RECT r;
+  if (window == nullptr || ::GetForegroundWindow() != window || !::GetWindowRect(window, &r)) {
+    return false;
+  }
+  rect = {r.left, r.top, r.right, r.bottom};
+  return true;
+}
+
+void TVexilor2Wnd::ApplyLocatorSettings() {}
+bool TVexilor2Wnd::LocatorOnScreen() { return false; }
+void TVexilor2Wnd::RepaintLocator() {}
+void TVexilor2Wnd::EnableInactivityTimer(bool) {}
+void TVexilor2Wnd::TogglePerformanceMonitor() {}
+
+void TVexilor2Wnd::ShowPointerLocator(int, int, bool) {
+  // The main window is shown at start only so that the message loop runs
+  // like a form's; the first locator request makes it invisible for good.
+  if (::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_HIDE);
+}
+
+bool TVexilor2Wnd::CaretLocatorExists() { return false; }
+void TVexilor2Wnd::SetCaretLocatorState(int) {}
+void TVexilor2Wnd::PreviewCaretAt(int, int) {}
+void TVexilor2Wnd::SetCaretOpacity(std::uint8_t) {}
+void TVexilor2Wnd::SwitchCaretLocator(CaretSwitch) {}
+void TVexilor2Wnd::EnsureWinEventHook(bool) {}
+void TVexilor2Wnd::StartWinEventHook() {}
+bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
+void TVexilor2Wnd::CloseFilterWindow(FilterWindowKind) {}
+void TVexilor2Wnd::FreeFilterWindow(FilterWindowKind) {}
+void TVexilor2Wnd::OpenFilterWindow(FilterWindowKind) {}
+void TVexilor2Wnd::RaiseFilterFrame() {}
+
+void TVexilor2Wnd::PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+  ::PostMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
+}
+
+void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
+void TVexilor2Wnd::RaiseFilterLensTopmost() {}
+void TVexilor2Wnd::RaiseCaretLocatorTopmost() {}
+
+}  // namespace vxl

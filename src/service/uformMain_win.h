@@ -1,0 +1,73 @@
+// TVexilor2Wnd: the service's invisible, click-through main window. It owns
+// the service's components, decodes its messages and hands every decision to
+// TServiceCore.
+#pragma once
+
+#include <windows.h>
+
+#include "service/ServiceHost.h"
+#include "service/uformMain.h"
+#include "ui/BaseWindow_win.h"
+
+namespace vxl {
+
+// Tells the user that the desktop's colour depth is too low to run.
+void ShowColourDepthError(int bitsPerPixel);
+
+class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServiceHost {
+ public:
+  static constexpr const wchar_t* kClassName = L"TVexilor2Wnd";
+  static constexpr const wchar_t* kCaption = L"Vexilor 2.00";
+  static constexpr int kClientWidth = 128;
+  static constexpr int kClientHeight = 59;
+
+  TVexilor2Wnd() : core_(*this) {}
+  ~TVexilor2Wnd() override;
+
+  // Creates the window and runs the start-up; false when the window could
+  // not be created.
+  bool Create(bool startedByConfig);
+  void Show();
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnActivateApp(bool active);
+  void OnDestroy();
+
+  // IServiceHost
+  void LoadDefaultProfile() override;
+  void CreatePointerLocator() override;
+  void EnableMouseHook() override;
+  void ReloadLanguage() override;
+  void RegisterHotKeys() override;
+  void UnregisterAllHotKeys() override;
+  bool ForegroundWindowRect(WindowRef wnd, Rect& rect) override;
+  void ApplyLocatorSettings() override;
+  bool LocatorOnScreen() override;
+  void RepaintLocator() override;
+  void EnableInactivityTimer(bool enabled) override;
+  void TogglePerformanceMonitor() override;
+  void ShowPointerLocator(int x, int y, bool show) override;
+  bool CaretLocatorExists() override;
+  void SetCaretLocatorState(int state) override;
+  void PreviewCaretAt(int x, int y) override;
+  void SetCaretOpacity(std::uint8_t opacity) override;
+  void SwitchCaretLocator(CaretSwitch form) override;
+  void EnsureWinEventHook(bool toolTipsMinTop) override;
+  void StartWinEventHook() override;
+  bool FilterWindowExists(FilterWindowKind kind) override;
+  void CloseFilterWindow(FilterWindowKind kind) override;
+  void FreeFilterWindow(FilterWindowKind kind) override;
+  void OpenFilterWindow(FilterWindowKind kind) override;
+  void RaiseFilterFrame() override;
+  void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
+  void BringApplicationToFront() override;
+  void RaiseFilterLensTopmost() override;
+  void RaiseCaretLocatorTopmost() override;
+
+  TServiceCore core_;
+};
+
+}  // namespace vxl
