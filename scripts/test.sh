@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up, builds every preset and runs every test: the native unit tests and
+# the end-to-end tests of the win64 program folder under Wine. Exits non-zero
+# on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/setup.sh
+./scripts/build.sh native win64 win32
+
+echo "== unit tests (native)"
+ctest --preset native
+echo "== end-to-end tests (win64 under Wine)"
+ctest --preset win64
+echo "== all tests passed"
