@@ -14,20 +14,22 @@ wine_env_start_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return 0
   fi
-  local n
-  for n in $(seq 91 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    VXL_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$VXL_XVFB_PID" 2>/dev/null
-    VXL_XVFB_PID=""
+  # Xvfb picks a free display itself and writes its number when ready, so
+  # parallel runs never share a screen.
+  local number_file
+  number_file="$(mktemp)"
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$number_file" 2>/dev/null &
+  VXL_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    if [ -s "$number_file" ]; then
+      export DISPLAY=":$(head -n 1 "$number_file")"
+      rm -f "$number_file"
+      return 0
+    fi
+    sleep 0.1
   done
+  rm -f "$number_file"
   echo "wine-env: could not start Xvfb" >&2
   return 1
 }
