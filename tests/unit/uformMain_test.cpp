@@ -1,0 +1,403 @@
+#include "service/uformMain.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vxl {
+namespace {
+
+// Records what the decisions ask of the components; the queries answer from
+// plain fields the tests set.
+class FakeHost : public IServiceHost {
+ public:
+  std::vector<std::string> calls;
+  std::set<FilterWindowKind> openFilterWindows;
+  bool caretExists = false;
+  bool locatorOnScreen = false;
+  WindowRef foreground = 0;
+  Rect foregroundRect{};
+  // Applied to the record when the profile is "loaded".
+  std::function<void()> onLoadProfile;
+
+  void LoadDefaultProfile() override {
+    Log("LoadDefaultProfile");
+    if (onLoadProfile) onLoadProfile();
+  }
+  void CreatePointerLocator() override { Log("CreatePointerLocator"); }
+  void EnableMouseHook() override { Log("EnableMouseHook"); }
+  void ReloadLanguage() override { Log("ReloadLanguage"); }
+  void RegisterHotKeys() override { Log("RegisterHotKeys"); }
+  void UnregisterAllHotKeys() override { Log("UnregisterAllHotKeys"); }
+  bool ForegroundWindowRect(WindowRef wnd, Rect& rect) override {
+    if (wnd != foreground) return false;
+    rect = foregroundRect;
+    return true;
+  }
+  void ApplyLocatorSettings() override { Log("ApplyLocatorSettings"); }
+  bool LocatorOnScreen() override { return locatorOnScreen; }
+  void RepaintLocator() override { Log("RepaintLocator"); }
+  void EnableInactivityTimer(bool enabled) override {
+    Log(std::string("EnableInactivityTimer ") + (enabled ? "on" : "off"));
+  }
+  void TogglePerformanceMonitor() override { Log("TogglePerformanceMonitor"); }
+  void ShowPointerLocator(int x, int y, bool show) override {
+    Log("ShowPointerLocator " + std::to_string(x) + "," + std::to_string(y) +
+        (show ? " show" : " hide"));
+  }
+  bool CaretLocatorExists() override { return caretExists; }
+  void SetCaretLocatorState(int state) override {
+    Log("SetCaretLocatorState " + std::to_string(state));
+  }
+  void PreviewCaretAt(int x, int y) override {
+    Log("PreviewCaretAt " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void SetCaretOpacity(std::uint8_t opacity) override {
+    Log("SetCaretOpacity " + std::to_string(opacity));
+  }
+  void SwitchCaretLocator(CaretSwitch form) override {
+    static const char* names[] = {"Toggle", "Preview", "Off"};
+    Log(std::string("SwitchCaretLocator ") + names[static_cast<int>(form)]);
+    // The toggle and preview create the window, off frees it.
+    caretExists = form != CaretSwitch::Off && (form == CaretSwitch::Preview || !caretExists);
+  }
+  void EnsureWinEventHook(bool toolTipsMinTop) override {
+    Log(std::string("EnsureWinEventHook ") + (toolTipsMinTop ? "tooltips" : "-"));
+  }
+  void StartWinEventHook() override { Log("StartWinEventHook"); }
+  bool FilterWindowExists(FilterWindowKind kind) override {
+    return openFilterWindows.count(kind) != 0;
+  }
+  void CloseFilterWindow(FilterWindowKind kind) override { Log("Close " + Name(kind)); }
+  void FreeFilterWindow(FilterWindowKind kind) override {
+    Log("Free " + Name(kind));
+    openFilterWindows.erase(kind);
+  }
+  void OpenFilterWindow(FilterWindowKind kind) override {
+    Log("Open " + Name(kind));
+    openFilterWindows.insert(kind);
+  }
+  void RaiseFilterFrame() override { Log("RaiseFilterFrame"); }
+  void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
+    Log("PostFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
+  }
+  void BringApplicationToFront() override { Log("BringApplicationToFront"); }
+  void RaiseFilterLensTopmost() override { Log("RaiseFilterLensTopmost"); }
+  void RaiseCaretLocatorTopmost() override { Log("RaiseCaretLocatorTopmost"); }
+
+ private:
+  static std::string Name(FilterWindowKind kind) {
+    static const char* names[] = {"Frame", "Lens", "Settings", "Templates"};
+    return names[static_cast<int>(kind)];
+  }
+  void Log(std::string call) { calls.push_back(std::move(call)); }
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(ServiceEntry, OnlyAnExactConfigSwitchHoldsBackTheHotKeys) {
+  EXPECT_TRUE(IsConfigSwitch({"/config"}));
+  EXPECT_TRUE(IsConfigSwitch({"/config", "extra"}));
+  EXPECT_FALSE(IsConfigSwitch({}));
+  EXPECT_FALSE(IsConfigSwitch({"/CONFIG"}));
+  EXPECT_FALSE(IsConfigSwitch({"/Config"}));
+  EXPECT_FALSE(IsConfigSwitch({"extra", "/config"}));
+  EXPECT_FALSE(IsConfigSwitch({"/config "}));
+}
+
+TEST(ServiceEntry, ColourDepthErrorJoinsTheCatalogueTexts) {
+  const MessageLookup getMsg = [](std::string_view key) {
+    std::string text(1, '<');
+    text.append(key).push_back('>');
+    return text;
+  };
+  const MessageBoxText box = ColourDepthError(getMsg, 16);
+  EXPECT_EQ(box.caption, "<rsError>");
+  EXPECT_EQ(box.text, "<rsBPP1>16<rsBPP2>\r\n<rsBPP3>\r\n<rsBPP4>");
+}
+
+struct StartCase {
+  const char* name;
+  bool keepToolTipsOffTop;
+  bool caretOnStart;
+  bool startedByConfig;
+  Calls calls;
+};
+
+TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
+  const StartCase cases[] = {
+      {"plain", false, false, false,
+       {"LoadDefaultProfile", "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
+      {"by the configuration program", false, false, true,
+       {"LoadDefaultProfile", "CreatePointerLocator", "EnableMouseHook"}},
+      {"tooltips kept off the top", true, false, false,
+       {"LoadDefaultProfile", "EnsureWinEventHook tooltips", "StartWinEventHook",
+        "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
+      {"caret locator at start", false, true, false,
+       {"LoadDefaultProfile", "EnsureWinEventHook -", "SwitchCaretLocator Toggle",
+        "StartWinEventHook", "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    TServiceCore core(host);
+    // The options come from the loaded profile, over the defaults.
+    host.onLoadProfile = [&] {
+      core.Config().keepToolTipsOffTop = c.keepToolTipsOffTop;
+      core.Config().caretOnStart = c.caretOnStart;
+    };
+    core.Start(c.startedByConfig);
+    EXPECT_EQ(host.calls, c.calls) << c.name;
+    EXPECT_EQ(core.State().serviceMode, kServiceModeNormal) << c.name;
+  }
+}
+
+TEST(ServiceStart, TheRecordIsResetBeforeTheProfileIsLoaded) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.Config().borderWidth = 99;
+  int widthSeenByLoad = 0;
+  host.onLoadProfile = [&] { widthSeenByLoad = core.Config().borderWidth; };
+  core.Start(false);
+  EXPECT_EQ(widthSeenByLoad, 3);
+}
+
+TEST(ServiceMode, EnteringConfigurationModeStopsHotKeysAndAimsAtThePreviewPoint) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.Positions().previousPosition.Store({7, 7});
+  host.foreground = 0x1234;
+  host.foregroundRect = {200, 150, 900, 700};
+  host.caretExists = true;
+  host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings,
+                            FilterWindowKind::Templates};
+
+  EXPECT_EQ(core.OnSetMode(2, 0x1234), 1);
+  EXPECT_EQ(core.State().serviceMode, kServiceModeConfiguration);
+  EXPECT_EQ(core.State().configWindow, 0x1234u);
+  EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{0, 0}));
+  EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{300, 155}));
+  EXPECT_EQ(host.calls, (Calls{"UnregisterAllHotKeys", "SetCaretLocatorState 2", "Close Settings",
+                               "Close Templates", "Close Frame"}));
+}
+
+TEST(ServiceMode, APreviewPointNeedsTheConfigurationWindowInFront) {
+  FakeHost host;
+  TServiceCore core(host);
+  host.foreground = 0x9999;
+  host.foregroundRect = {200, 150, 900, 700};
+  core.Positions().currentPosition.Store({5, 5});
+  core.OnSetMode(2, 0x1234);
+  EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
+  // A zero window is never the foreground one, even if the system says so.
+  host.foreground = 0;
+  core.OnSetMode(2, 0);
+  EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
+}
+
+TEST(ServiceMode, LeavingConfigurationModeRestoresNormalWork) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.OnSetMode(2, 0x1234);
+  core.Positions().currentPosition.Store({640, 480});
+  host.locatorOnScreen = true;
+  host.openFilterWindows = {FilterWindowKind::Frame};
+  host.calls.clear();
+
+  EXPECT_EQ(core.OnSetMode(1, 0), 1);
+  EXPECT_EQ(core.State().serviceMode, kServiceModeNormal);
+  EXPECT_EQ(core.State().configWindow, 0u);
+  EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{640, 480}));
+  // Filter windows stay open when leaving.
+  EXPECT_EQ(host.calls,
+            (Calls{"RegisterHotKeys", "EnableInactivityTimer on", "RepaintLocator"}));
+}
+
+struct LeaveCase {
+  const char* name;
+  bool keepToolTipsOffTop;
+  bool caretOnStart;
+  bool caretExists;
+  Calls calls;
+};
+
+TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
+  const LeaveCase cases[] = {
+      {"caret wanted, none yet", false, true, false,
+       {"SwitchCaretLocator Toggle", "SetCaretLocatorState 1"}},
+      {"caret wanted, previewing", false, true, true, {"SetCaretLocatorState 1"}},
+      {"caret not wanted, previewing", false, false, true, {"SwitchCaretLocator Off"}},
+      {"caret not wanted, none", false, false, false, {}},
+      {"tooltips", true, false, false, {"EnsureWinEventHook tooltips", "StartWinEventHook"}},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    TServiceCore core(host);
+    core.Config().autoHideOnIdle = false;
+    core.Config().keepToolTipsOffTop = c.keepToolTipsOffTop;
+    core.Config().caretOnStart = c.caretOnStart;
+    host.caretExists = c.caretExists;
+    core.OnSetMode(1, 0);
+    Calls expected{"RegisterHotKeys", "EnableInactivityTimer off"};
+    expected.insert(expected.end(), c.calls.begin(), c.calls.end());
+    EXPECT_EQ(host.calls, expected) << c.name;
+    EXPECT_EQ(core.State().serviceMode, kServiceModeNormal) << c.name;
+  }
+}
+
+TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnds) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.OnSetMode(2, 0);
+  TConfigRecord changed;
+  ResetToDefaults(changed);
+  changed.hotKeys[0].hotKey = 0x10044;
+  host.calls.clear();
+  EXPECT_EQ(core.OnCopyData(&changed, sizeof changed), 0);
+  EXPECT_EQ(core.Config().hotKeys[0].hotKey, 0x10044u);
+  EXPECT_EQ(host.calls, (Calls{"ApplyLocatorSettings"}));
+  core.OnSetMode(1, 0);
+  EXPECT_EQ(host.calls[1], "RegisterHotKeys");
+}
+
+TEST(ServiceMessages, CopyDataAdoptsTheRecordAndRefreshesWhatIsShown) {
+  FakeHost host;
+  TServiceCore core(host);
+  host.locatorOnScreen = true;
+  host.caretExists = true;
+  std::vector<std::uint8_t> block(700, 0);
+  block[573] = 77;  // caretOpacity
+  EXPECT_EQ(core.OnCopyData(block.data(), block.size()), 0);
+  EXPECT_EQ(core.Config().version, 0);
+  EXPECT_EQ(host.calls,
+            (Calls{"ApplyLocatorSettings", "RepaintLocator", "SetCaretOpacity 77"}));
+
+  host.calls.clear();
+  EXPECT_EQ(core.OnCopyData(block.data(), 611), 0);
+  EXPECT_EQ(core.OnCopyData(nullptr, 612), 0);
+  EXPECT_TRUE(host.calls.empty()) << "a short block must be ignored";
+}
+
+struct MessageCase {
+  const char* name;
+  std::uintptr_t wParam;
+  std::intptr_t lParam;
+  std::intptr_t result;
+  Calls calls;
+};
+
+void RunCases(const MessageCase* begin, const MessageCase* end,
+              std::intptr_t (TServiceCore::*handler)(std::uintptr_t, std::intptr_t),
+              const std::function<void(FakeHost&)>& prepare) {
+  for (auto c = begin; c != end; ++c) {
+    FakeHost host;
+    prepare(host);
+    TServiceCore core(host);
+    EXPECT_EQ((core.*handler)(c->wParam, c->lParam), c->result) << c->name;
+    EXPECT_EQ(host.calls, c->calls) << c->name;
+  }
+}
+
+TEST(ServiceMessages, PreviewMessages) {
+  const MessageCase withoutCaret[] = {
+      {"locator shown", 0, 1, 1, {"ShowPointerLocator -1,-1 show"}},
+      {"locator hidden", 0, 0, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"locator, any other lParam", 0, 5, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"caret preview", 1, 1, 1, {"SwitchCaretLocator Preview"}},
+      {"caret, other lParam", 1, 0, 1, {}},
+      {"caret position without window", 2, 0x00C80190, 0, {}},
+      {"unknown", 3, 0, 1, {}},
+  };
+  RunCases(std::begin(withoutCaret), std::end(withoutCaret), &TServiceCore::OnPreview,
+           [](FakeHost&) {});
+  const MessageCase withCaret[] = {
+      {"caret position", 2, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
+      {"caret position left of the primary screen", 2, 0x0064FF38, 1,
+       {"PreviewCaretAt -200,100"}},
+  };
+  RunCases(std::begin(withCaret), std::end(withCaret), &TServiceCore::OnPreview,
+           [](FakeHost& host) { host.caretExists = true; });
+}
+
+TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
+  const MessageCase cases[] = {
+      {"frame closed", 0, 0, 1, {"Free Frame"}},
+      {"open frame", 1, 0, 1, {"Open Frame"}},
+      {"close frame, none", 2, 0, 1, {}},
+      {"open templates", 4, 0, 1, {"Open Templates"}},
+      {"settings without a frame", 5, 0, 0, {}},
+      {"settings closed, open templates", 6, 1, 1, {"Free Settings", "PostFilters 4,0"}},
+      {"settings closed", 6, 0, 1, {"Free Settings"}},
+      {"templates closed", 9, 0, 1, {"Free Templates"}},
+      {"unknown", 3, 0, 1, {}},
+      {"unknown high", 1000, 0, 1, {}},
+  };
+  RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters, [](FakeHost&) {});
+}
+
+TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
+  const MessageCase cases[] = {
+      {"open frame again", 1, 0, 0, {}},
+      {"close frame", 2, 0, 1, {"Close Frame"}},
+      {"open settings", 5, 0, 1, {"Open Settings"}},
+      {"settings closed", 6, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
+      {"templates closed", 9, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
+  };
+  RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters,
+           [](FakeHost& host) { host.openFilterWindows = {FilterWindowKind::Frame}; });
+  const MessageCase settingsOpen[] = {{"settings already open", 5, 0, 1, {}}};
+  RunCases(std::begin(settingsOpen), std::end(settingsOpen), &TServiceCore::OnFilters,
+           [](FakeHost& host) {
+             host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings};
+           });
+  const MessageCase templatesOpen[] = {
+      {"templates again", 4, 0, 0, {}},
+      {"settings while templates are open", 5, 0, 0, {}},
+  };
+  RunCases(std::begin(templatesOpen), std::end(templatesOpen), &TServiceCore::OnFilters,
+           [](FakeHost& host) {
+             host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Templates};
+           });
+}
+
+TEST(ServiceMessages, ReloadAndPower) {
+  FakeHost host;
+  TServiceCore core(host);
+  host.locatorOnScreen = true;
+  host.openFilterWindows = {FilterWindowKind::Frame};
+  EXPECT_EQ(core.OnReload(0), 1);
+  EXPECT_EQ(core.OnReload(1), 1);
+  EXPECT_EQ(core.OnReload(2), 1);
+  EXPECT_EQ(core.OnPowerBroadcast(10), 0);
+  EXPECT_EQ(core.OnPowerBroadcast(kPowerSuspend), 1);
+  EXPECT_EQ(host.calls, (Calls{"ReloadLanguage", "TogglePerformanceMonitor", "RepaintLocator",
+                               "ShowPointerLocator 0,0 hide", "Free Frame"}));
+}
+
+TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
+  struct Case {
+    std::set<FilterWindowKind> open;
+    bool caret;
+    Calls calls;
+  };
+  const Case cases[] = {
+      {{FilterWindowKind::Settings, FilterWindowKind::Lens}, true, {"BringApplicationToFront"}},
+      {{FilterWindowKind::Templates}, false, {"BringApplicationToFront"}},
+      {{FilterWindowKind::Lens, FilterWindowKind::Frame}, true, {"RaiseFilterLensTopmost"}},
+      {{}, true, {"RaiseCaretLocatorTopmost"}},
+      {{FilterWindowKind::Frame}, true, {}},
+      {{}, false, {}},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    host.openFilterWindows = c.open;
+    host.caretExists = c.caret;
+    TServiceCore core(host);
+    core.RaiseFloatingWindows();
+    EXPECT_EQ(host.calls, c.calls);
+  }
+}
+
+}  // namespace
+}  // namespace vxl
