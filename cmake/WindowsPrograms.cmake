@@ -28,9 +28,8 @@ vxl_windows_program(Vexilor2 service)
 
 # Lang\, Help\ and Templates\ as shipped, refreshed on every build.
 add_custom_target(dist_data ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${VXL_DIST_DIR}/Lang
-          ${VXL_DIST_DIR}/Help ${VXL_DIST_DIR}/Templates
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${VXL_DIST_DIR}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}/data -DDEST=${VXL_DIST_DIR}
+          -P ${CMAKE_SOURCE_DIR}/cmake/CopyData.cmake
   COMMENT "Copying the program folder's data")
 
 set(VXL_PROGRAMS Vexilor2)
