@@ -58,9 +58,10 @@ struct WindowSearch {
   std::vector<HWND> found;
 };
 
+// A null class name collects every window of the process.
 BOOL CALLBACK CollectWindow(HWND wnd, LPARAM lParam) {
   auto* search = reinterpret_cast<WindowSearch*>(lParam);
-  if (WindowClassName(wnd) != search->className) return TRUE;
+  if (search->className != nullptr && WindowClassName(wnd) != search->className) return TRUE;
   DWORD owner = 0;
   ::GetWindowThreadProcessId(wnd, &owner);
   if (search->processId == 0 || owner == search->processId) search->found.push_back(wnd);
@@ -217,15 +218,7 @@ DWORD ChildProcess::ExitCode() const {
 void ChildProcess::End(DWORD graceMs) {
   if (!Running()) return;
   WindowSearch search{nullptr, info_.dwProcessId, {}};
-  ::EnumWindows(
-      [](HWND wnd, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<WindowSearch*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(wnd, &owner);
-        if (owner == s->processId) s->found.push_back(wnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   for (HWND wnd : search.found) ::PostMessageW(wnd, WM_CLOSE, 0, 0);
   if (WaitForExit(graceMs)) return;
   ::TerminateProcess(info_.hProcess, 255);
