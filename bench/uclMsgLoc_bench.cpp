@@ -1,13 +1,12 @@
 // The catalogue is asked for texts whenever a message or a list is built;
 // once loaded, a lookup must stay in memory.
-#include "common/uclMsgLoc.h"
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "common/StdFileSystem.h"
+#include "common/uclMsgLoc.h"
 
 namespace {
 

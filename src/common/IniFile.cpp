@@ -185,7 +185,8 @@ int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fa
   if (digits.starts_with('-')) negative = true, digits.remove_prefix(1);
   if (digits.starts_with("0x") || digits.starts_with("0X")) base = 16, digits.remove_prefix(2);
   long long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
     return fallback;
   }
@@ -218,8 +219,7 @@ bool TIniFile::Store(const TIniDocument& document) {
   return WriteFileAtomically(files_, path_, document.Serialize()) == WriteResult::Ok;
 }
 
-bool TIniFile::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
+bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   bool readable = false;
   auto document = ReadForUpdate(readable);
   if (!readable) return false;

@@ -7,8 +7,8 @@ namespace vxl::win {
 
 class TWinMessageBoxes final : public IMessageBoxes {
  public:
-  BoxAnswer Show(WindowRef owner, const std::string& text, const std::string& caption,
-                 BoxIcon icon, BoxButtons buttons) override;
+  BoxAnswer Show(WindowRef owner, const std::string& text, const std::string& caption, BoxIcon icon,
+                 BoxButtons buttons) override;
   void Beep(BoxIcon sound) override;
 };
 

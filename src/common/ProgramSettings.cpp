@@ -75,7 +75,8 @@ const std::string& TProgramSettings::ReadLanguageSetting() {
 
 std::unique_ptr<TMsgLocalizer> TProgramSettings::CreateMessageCatalogue(std::string_view section) {
   ReadLanguageSetting();
-  auto catalogue = std::make_unique<TMsgLocalizer>(files_, boxes_, currentLanguage_, LanguageFolder());
+  auto catalogue =
+      std::make_unique<TMsgLocalizer>(files_, boxes_, currentLanguage_, LanguageFolder());
   catalogue->SetSection(std::string(section));
   if (section != kCommonsSection) catalogue->SetCommonSection(kCommonsSection);
   return catalogue;

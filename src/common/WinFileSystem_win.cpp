@@ -17,8 +17,8 @@ DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(Widen(pa
 std::optional<std::string> TWinFileSystem::ReadBytes(const std::string& path,
                                                      std::size_t maxBytes) {
   // Not shared while we read: a half-written file is never read.
-  UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[16384];
@@ -33,15 +33,14 @@ std::optional<std::string> TWinFileSystem::ReadBytes(const std::string& path,
 }
 
 WriteResult TWinFileSystem::WriteNewFile(const std::string& path, std::string_view bytes) {
-  UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS,
+  UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_FLAG_WRITE_THROUGH | FILE_FLAG_SEQUENTIAL_SCAN,
                                       nullptr));
   if (!file) return WriteResult::CreateFailed;
   DWORD written = 0;
-  const bool ok = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                              &written, nullptr) &&
-                  written == bytes.size() && ::FlushFileBuffers(file.get());
+  const bool ok =
+      ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && ::FlushFileBuffers(file.get());
   return ok ? WriteResult::Ok : WriteResult::WriteFailed;
 }
 

@@ -23,8 +23,8 @@ bool IsDeviceName(std::string_view name) {
 
 void ShowWarning(const TProfileStorage& storage, WindowRef owner, std::string_view textKey,
                  const std::string& path) {
-  storage.boxes.Show(owner, storage.getMsg(textKey) + "\n" + path,
-                     storage.getMsg("rsErrorTitle"), BoxIcon::Warning, BoxButtons::Ok);
+  storage.boxes.Show(owner, storage.getMsg(textKey) + "\n" + path, storage.getMsg("rsErrorTitle"),
+                     BoxIcon::Warning, BoxButtons::Ok);
 }
 
 // Repairs a missing or broken profile of a user from the shared folder:
@@ -80,8 +80,7 @@ bool LoadProfile(const TProfileStorage& storage, TConfigRecord& record, WindowRe
   IFileSystem& files = storage.files;
   if (!fromTemplates) {
     if (!files.IsFile(storage.ProfilePath(false, kSharedProfilesFolder, kDefaultProfileName))) {
-      SaveProfile(storage, record, owner, false, kSharedProfilesFolder, false,
-                  kDefaultProfileName);
+      SaveProfile(storage, record, owner, false, kSharedProfilesFolder, false, kDefaultProfileName);
     }
     if (!files.IsDirectory(storage.UserFolder(folder))) {
       const bool transport = files.IsDirectory(storage.UserFolder(kTransportFolder));
@@ -136,8 +135,8 @@ bool SaveProfile(const TProfileStorage& storage, const TConfigRecord& record, Wi
   return false;
 }
 
-bool CopyProfiles(const TProfileStorage& storage, std::string_view source,
-                  std::string_view target, bool replace) {
+bool CopyProfiles(const TProfileStorage& storage, std::string_view source, std::string_view target,
+                  bool replace) {
   IFileSystem& files = storage.files;
   const std::string to = storage.UserFolder(target);
   if (!files.IsDirectory(to) && !files.MakeDirectory(to)) return false;

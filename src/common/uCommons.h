@@ -61,7 +61,7 @@ bool SaveProfile(const TProfileStorage& storage, const TConfigRecord& record, Wi
 // Copies every *.cnf, then every *.ini file of Users\source into
 // Users\target (created when missing). With replace false, files the target
 // already has are kept. Stops at the first failed copy.
-bool CopyProfiles(const TProfileStorage& storage, std::string_view source,
-                  std::string_view target, bool replace = true);
+bool CopyProfiles(const TProfileStorage& storage, std::string_view source, std::string_view target,
+                  bool replace = true);
 
 }  // namespace vxl

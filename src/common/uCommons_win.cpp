@@ -1,6 +1,7 @@
 #include "common/uCommons_win.h"
 
 #include <windows.h>
+// windows.h first: the two below build on it.
 #include <lmcons.h>
 #include <shellapi.h>
 
@@ -11,7 +12,8 @@ namespace vxl::win {
 std::string ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);

@@ -33,9 +33,8 @@ LineTarget SplitLine(std::string_view line) {
 
 }  // namespace
 
-TFormLocalizer::TFormLocalizer(IFileSystem& files, IMessageBoxes& boxes,
-                               std::string nativeLanguage, std::string directory,
-                               std::string language)
+TFormLocalizer::TFormLocalizer(IFileSystem& files, IMessageBoxes& boxes, std::string nativeLanguage,
+                               std::string directory, std::string language)
     : files_(files) {
   if (nativeLanguage.empty()) return;
   nativeLanguage_ = std::move(nativeLanguage);

@@ -94,14 +94,16 @@ void TMsgLocalizer::BuildIndex() {
     const std::string_view raw = ValueOf(line);
     index_.push_back({std::move(folded), std::string(raw), ReplaceBlankMarks(raw)});
   }
-  std::stable_sort(index_.begin(), index_.end(),
-                   [](const IndexEntry& a, const IndexEntry& b) { return a.foldedKey < b.foldedKey; });
+  std::stable_sort(index_.begin(), index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+    return a.foldedKey < b.foldedKey;
+  });
 }
 
 const TMsgLocalizer::IndexEntry* TMsgLocalizer::Find(std::string_view key) const {
-  const auto at = std::lower_bound(
-      index_.begin(), index_.end(), key,
-      [](const IndexEntry& entry, std::string_view k) { return CompareFolded(entry.foldedKey, k) < 0; });
+  const auto at = std::lower_bound(index_.begin(), index_.end(), key,
+                                   [](const IndexEntry& entry, std::string_view k) {
+                                     return CompareFolded(entry.foldedKey, k) < 0;
+                                   });
   if (at == index_.end() || CompareFolded(at->foldedKey, key) != 0) return nullptr;
   return &*at;
 }

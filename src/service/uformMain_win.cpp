@@ -81,9 +81,7 @@ void TVexilor2Wnd::LoadDefaultProfile() {
 
 void TVexilor2Wnd::CreatePointerLocator() {}
 void TVexilor2Wnd::EnableMouseHook() {}
-void TVexilor2Wnd::ReloadLanguage() {
-  foundation_.Settings().ReloadCatalogueLanguage(*catalogue_);
-}
+void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
 
 void TVexilor2Wnd::RegisterHotKeys() {}
 void TVexilor2Wnd::UnregisterAllHotKeys() {}

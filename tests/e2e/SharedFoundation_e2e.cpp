@@ -27,8 +27,8 @@ std::string Utf8(const std::wstring& text) {
   const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                        size, nullptr, nullptr);
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
   return result;
 }
 
@@ -77,7 +77,9 @@ class SharedFoundation : public ::testing::Test {
     folder_.RemoveFolder(L"Users");
   }
 
-  std::wstring UserFile(const std::wstring& name) const { return L"Users\\" + user_ + L"\\" + name; }
+  std::wstring UserFile(const std::wstring& name) const {
+    return L"Users\\" + user_ + L"\\" + name;
+  }
   void UseLanguage(const std::string& language) {
     ASSERT_TRUE(folder_.WriteFile(UserFile(L"VexilorConfig.ini"),
                                   Bytes("[Interface]\r\nLang=" + language + "\r\n")));

@@ -11,14 +11,18 @@ TEST(Encoding, RecognisesValidAndBrokenUtf8) {
     bool valid;
   } cases[] = {
       {"plain ascii", true},
-      {"Fran\xC3\xA7" "ais", true},
+      {"Fran\xC3\xA7"
+       "ais",
+       true},
       {"\xE2\x82\xAC euro", true},
       {"\xF0\x9F\x98\x80", true},
-      {"Fran\xE7" "ais", false},          // Windows-1252 c cedilla
-      {"\xC0\xAF", false},                // overlong slash
-      {"\xED\xA0\x80", false},            // surrogate
-      {"\xE2\x82", false},                // cut short
-      {"\xF4\x90\x80\x80", false},        // beyond U+10FFFF
+      {"Fran\xE7"
+       "ais",
+       false},                      // Windows-1252 c cedilla
+      {"\xC0\xAF", false},          // overlong slash
+      {"\xED\xA0\x80", false},      // surrogate
+      {"\xE2\x82", false},          // cut short
+      {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
   };
   for (const auto& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
 }

@@ -32,10 +32,10 @@ TEST(IniDocument, FindsValuesLikeTheProfileFunctions) {
     const char* key;
     std::optional<std::string> value;
   } cases[] = {
-      {"Interface", "Lang", "English"},       // blanks trimmed
-      {"interface", "LANG", "English"},       // names without regard to case
-      {"Interface", "Scale", "1100"},         // first duplicate wins, comment skipped
-      {"Interface", "Equation", "a=b"},       // split at the first equals sign
+      {"Interface", "Lang", "English"},  // blanks trimmed
+      {"interface", "LANG", "English"},  // names without regard to case
+      {"Interface", "Scale", "1100"},    // first duplicate wins, comment skipped
+      {"Interface", "Equation", "a=b"},  // split at the first equals sign
       {"Interface", "Empty", ""},
       {"Interface", "NoEquals", ""},
       {"Other", "Lang", "Deutsch"},           // blanks inside brackets trimmed
@@ -69,18 +69,20 @@ TEST(IniDocument, CutsLongValuesTo2047Characters) {
 
 TEST(IniDocument, UntouchedFilesAreWrittenBackByteForByte) {
   for (const std::string& text : {std::string(kSample), std::string("[A]\nk=v\n; note\n"),
-                                 std::string("[A]\r\nk=v"), std::string("")}) {
+                                  std::string("[A]\r\nk=v"), std::string("")}) {
     EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text);
   }
 }
 
 TEST(IniDocument, WritingChangesOnlyTheLineConcerned) {
-  TIniDocument ini = TIniDocument::Parse("; settings\r\n[A]\r\nk = old\r\nz=1\r\n\r\n[B]\r\nx=2\r\n");
+  TIniDocument ini =
+      TIniDocument::Parse("; settings\r\n[A]\r\nk = old\r\nz=1\r\n\r\n[B]\r\nx=2\r\n");
   ini.SetValue("a", "K", "new");
   ini.SetValue("A", "added", "3");
   ini.SetValue("C", "fresh", "4");
-  EXPECT_EQ(ini.Serialize(),
-            "; settings\r\n[A]\r\nk=new\r\nz=1\r\nadded=3\r\n\r\n[B]\r\nx=2\r\n\r\n[C]\r\nfresh=4\r\n");
+  EXPECT_EQ(
+      ini.Serialize(),
+      "; settings\r\n[A]\r\nk=new\r\nz=1\r\nadded=3\r\n\r\n[B]\r\nx=2\r\n\r\n[C]\r\nfresh=4\r\n");
 }
 
 TEST(IniDocument, ErasesEverySectionOfTheName) {
@@ -131,7 +133,7 @@ TEST_F(IniFileOnDisk, ReadsIntegersOrFallsBack) {
   const struct {
     const char* key;
     int expected;
-  } cases[] = {{"A", 12}, {"B", -5}, {"C", 31},  {"D", -1}, {"E", -1},
+  } cases[] = {{"A", 12}, {"B", -5}, {"C", 31}, {"D", -1},     {"E", -1},
                {"F", 7},  {"G", -1}, {"H", -1}, {"Absent", -1}};
   for (const auto& c : cases) EXPECT_EQ(ini.ReadInteger("I", c.key, -1), c.expected) << c.key;
 }

@@ -11,28 +11,78 @@ namespace vxl {
 namespace {
 
 const std::vector<std::string> kServiceKeys = {
-    "rsBPP1",        "rsBPP2",       "rsBPP3",         "rsBPP4",      "rsCantBeAssigned",
-    "rsError",       "rsErrorCreate", "rsErrorRead",   "rsErrorTitle", "rsErrorWrite",
-    "rsFileExists",  "rsFileReplace", "rsFiltDefTempl", "rsVXL2",      "rsSaveAs"};
+    "rsBPP1",       "rsBPP2",        "rsBPP3",         "rsBPP4",       "rsCantBeAssigned",
+    "rsError",      "rsErrorCreate", "rsErrorRead",    "rsErrorTitle", "rsErrorWrite",
+    "rsFileExists", "rsFileReplace", "rsFiltDefTempl", "rsVXL2",       "rsSaveAs"};
 
 // Asked for by the colour-depth check, whose catalogue reads "Commons" only.
 const std::vector<std::string> kCommonsOnlyKeys = {"rsError", "rsBPP1", "rsBPP2", "rsBPP3",
                                                    "rsBPP4"};
 
 std::vector<std::string> ConfigurationKeys() {
-  std::vector<std::string> keys = {
-      "rsAlreadyAssigned", "rsBnLeft", "rsBnMid", "rsBnPrev", "rsBnRight", "rsBnWhDn",
-      "rsBnWhUp", "rsBrNotFnd", "rsCantBeAssigned", "rsConfirmDelAll", "rsCpProfFail",
-      "rsCpProfOK", "rsDelQuestion", "rsDelete", "rsErrSendConf", "rsErrSetMode", "rsError",
-      "rsErrorCreate", "rsErrorRead", "rsErrorTitle", "rsErrorWrite", "rsFileExists",
-      "rsFileNotFound", "rsFileReplace", "rsFraCaretTrack", "rsFraGeneral", "rsFraMsTrackBkg",
-      "rsFraMseTrack", "rsFraMseTrackArrow", "rsFraMseTrackAuto", "rsFraMseTrackBrdr",
-      "rsFraShKeyb", "rsFraShMouse", "rsFraShortcuts", "rsFraUI", "rsFraUIHelp", "rsFraUILang",
-      "rsFraUIZoom", "rsGrdHdr1", "rsGrdHdr2", "rsGrdHdr3", "rsGridHeader1", "rsGridHeader2",
-      "rsHBDestFile", "rsHBTitle", "rsHKDestFile", "rsHKTitle", "rsInvalidHotKey", "rsMnAlt",
-      "rsMnAltCtrl", "rsMnCtrl", "rsMnPrev", "rsMnRight", "rsMnShift", "rsMnShiftCtrl",
-      "rsNoBrowser", "rsPrefix", "rsVXLConfig", "rsVXLError", "rsSaveAs", "rsUseBrbtn",
-      "rsWantExit", "rsWndNotFound"};
+  std::vector<std::string> keys = {"rsAlreadyAssigned",
+                                   "rsBnLeft",
+                                   "rsBnMid",
+                                   "rsBnPrev",
+                                   "rsBnRight",
+                                   "rsBnWhDn",
+                                   "rsBnWhUp",
+                                   "rsBrNotFnd",
+                                   "rsCantBeAssigned",
+                                   "rsConfirmDelAll",
+                                   "rsCpProfFail",
+                                   "rsCpProfOK",
+                                   "rsDelQuestion",
+                                   "rsDelete",
+                                   "rsErrSendConf",
+                                   "rsErrSetMode",
+                                   "rsError",
+                                   "rsErrorCreate",
+                                   "rsErrorRead",
+                                   "rsErrorTitle",
+                                   "rsErrorWrite",
+                                   "rsFileExists",
+                                   "rsFileNotFound",
+                                   "rsFileReplace",
+                                   "rsFraCaretTrack",
+                                   "rsFraGeneral",
+                                   "rsFraMsTrackBkg",
+                                   "rsFraMseTrack",
+                                   "rsFraMseTrackArrow",
+                                   "rsFraMseTrackAuto",
+                                   "rsFraMseTrackBrdr",
+                                   "rsFraShKeyb",
+                                   "rsFraShMouse",
+                                   "rsFraShortcuts",
+                                   "rsFraUI",
+                                   "rsFraUIHelp",
+                                   "rsFraUILang",
+                                   "rsFraUIZoom",
+                                   "rsGrdHdr1",
+                                   "rsGrdHdr2",
+                                   "rsGrdHdr3",
+                                   "rsGridHeader1",
+                                   "rsGridHeader2",
+                                   "rsHBDestFile",
+                                   "rsHBTitle",
+                                   "rsHKDestFile",
+                                   "rsHKTitle",
+                                   "rsInvalidHotKey",
+                                   "rsMnAlt",
+                                   "rsMnAltCtrl",
+                                   "rsMnCtrl",
+                                   "rsMnPrev",
+                                   "rsMnRight",
+                                   "rsMnShift",
+                                   "rsMnShiftCtrl",
+                                   "rsNoBrowser",
+                                   "rsPrefix",
+                                   "rsVXLConfig",
+                                   "rsVXLError",
+                                   "rsSaveAs",
+                                   "rsUseBrbtn",
+                                   "rsWantExit",
+                                   "rsWndNotFound"};
   for (int node = 0; node <= 13; ++node) keys.push_back("Tree+" + std::to_string(node));
   return keys;
 }
@@ -87,7 +137,8 @@ TEST_P(LanguageFiles, OfferExactly46DistinctActionEntries) {
 }
 
 TEST_P(LanguageFiles, AreUtf8WithTheirFormTextsBeside) {
-  const auto document = TIniFile(files_, std::string(kLangFolder) + "/" + GetParam() + ".Msg").Read();
+  const auto document =
+      TIniFile(files_, std::string(kLangFolder) + "/" + GetParam() + ".Msg").Read();
   ASSERT_TRUE(document);
   EXPECT_EQ(document->Encoding(), TextEncoding::Utf8);
   EXPECT_TRUE(files_.IsFile(std::string(kLangFolder) + "/" + GetParam() + ".Lng"));

@@ -88,8 +88,9 @@ TEST_F(ProgramSettingsTest, ReloadingTakesTheLanguageNowInTheSettingsFile) {
 }
 
 TEST(HelpAddress, EscapesByteByByte) {
-  EXPECT_EQ(EscapeHelpAddress("file:///C:\\Program Files\\Tool\\Help/Francais/Vexilor 2.00.htm#tocVxl"),
-            "file:///C:/Program%20Files/Tool/Help/Francais/Vexilor%202.00.htm#tocVxl");
+  EXPECT_EQ(
+      EscapeHelpAddress("file:///C:\\Program Files\\Tool\\Help/Francais/Vexilor 2.00.htm#tocVxl"),
+      "file:///C:/Program%20Files/Tool/Help/Francais/Vexilor%202.00.htm#tocVxl");
   const struct {
     std::string in;
     std::string out;
@@ -98,8 +99,10 @@ TEST(HelpAddress, EscapesByteByByte) {
       {"#$&+-./:;<=>?@[]^_`", "#$&+-./:;<=>?@[]^_`"},  // passes unchanged
       {"azAZ09", "azAZ09"},
       {"{|}~\x7F", "%7B%7C%7D%7E%7F"},
-      {"Fran\xC3\xA7" "ais", "Fran%C3%A7ais"},  // the bytes of the UTF-8 text
-      {"a\tb\x01", "a\tb\x01"},                 // control characters unchanged
+      {"Fran\xC3\xA7"
+       "ais",
+       "Fran%C3%A7ais"},         // the bytes of the UTF-8 text
+      {"a\tb\x01", "a\tb\x01"},  // control characters unchanged
       {"\\\\", "//"},
   };
   for (const auto& c : cases) EXPECT_EQ(EscapeHelpAddress(c.in), c.out) << c.in;

@@ -122,8 +122,8 @@ class RecordingBoxes : public IMessageBoxes {
   std::vector<BoxIcon> beeps;
   BoxAnswer answer = BoxAnswer::Yes;
 
-  BoxAnswer Show(WindowRef owner, const std::string& text, const std::string& caption,
-                 BoxIcon icon, BoxButtons buttons) override {
+  BoxAnswer Show(WindowRef owner, const std::string& text, const std::string& caption, BoxIcon icon,
+                 BoxButtons buttons) override {
     shown.push_back({owner, text, caption, icon, buttons});
     return buttons == BoxButtons::Ok ? BoxAnswer::Ok : answer;
   }

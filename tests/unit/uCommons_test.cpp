@@ -37,22 +37,20 @@ TEST(ProgramFolder, IsThePathUpToItsLastBackslash) {
 }
 
 TEST(ProfileNames, OnlyNamesThatStayInTheirFolderAreSafe) {
-  for (const char* name : {"Default", "Mon profil", "\xC3\xA9t\xC3\xA9 2024", "a.b", "AllUsers",
-                           "CONSOLE", "..x"}) {
+  for (const char* name :
+       {"Default", "Mon profil", "\xC3\xA9t\xC3\xA9 2024", "a.b", "AllUsers", "CONSOLE", "..x"}) {
     EXPECT_TRUE(IsSafeFileName(name)) << name;
   }
-  for (const char* name : {"", "  ", ".", "..", "..\\evil", "sub\\x", "a/b", "C:evil", "x<y",
-                           "x>y", "x|y", "a?", "a*", "a\"b", "tab\there", "CON", "con", "Nul.txt",
-                           "LPT1", "COM9 "}) {
+  for (const char* name :
+       {"",    "  ", ".",  "..",   "..\\evil",  "sub\\x", "a/b", "C:evil",  "x<y",  "x>y",
+        "x|y", "a?", "a*", "a\"b", "tab\there", "CON",    "con", "Nul.txt", "LPT1", "COM9 "}) {
     EXPECT_FALSE(IsSafeFileName(name)) << name;
   }
 }
 
 class ProfileStorage : public ::testing::Test {
  protected:
-  ProfileStorage() : storage_{files_, boxes_, Texts, folder_.Root()} {
-    ResetToDefaults(record_);
-  }
+  ProfileStorage() : storage_{files_, boxes_, Texts, folder_.Root()} { ResetToDefaults(record_); }
   // Texts of the keys in brackets, so that boxes show which key they used.
   static std::string Texts(std::string_view key) { return "<" + std::string(key) + ">"; }
 
@@ -168,8 +166,8 @@ TEST_F(ProfileStorage, SavingReplacesWithoutAskingUnlessConfirmIsWanted) {
   ASSERT_EQ(boxes_.shown.size(), 1u);
   EXPECT_EQ(boxes_.beeps, std::vector<BoxIcon>{BoxIcon::Information});
   EXPECT_EQ(boxes_.shown[0].caption, "<rsSaveAs>");
-  EXPECT_EQ(boxes_.shown[0].text, folder_.Root() +
-                                      "Users\\bob\\Work.cnf\r\n<rsFileExists>\r\n\r\n<rsFileReplace>");
+  EXPECT_EQ(boxes_.shown[0].text,
+            folder_.Root() + "Users\\bob\\Work.cnf\r\n<rsFileExists>\r\n\r\n<rsFileReplace>");
   EXPECT_EQ(boxes_.shown[0].icon, BoxIcon::Question);
   EXPECT_EQ(boxes_.shown[0].buttons, BoxButtons::YesNo);
 
@@ -215,8 +213,8 @@ TEST_F(ProfileStorage, AFailedSaveNeverLeavesATruncatedProfile) {
   const struct {
     const char* fault;
     const char* textKey;
-  } cases[] = {{"write", "<rsErrorWrite>"}, {"create", "<rsErrorCreate>"},
-               {"move", "<rsErrorCreate>"}};
+  } cases[] = {
+      {"write", "<rsErrorWrite>"}, {"create", "<rsErrorCreate>"}, {"move", "<rsErrorCreate>"}};
   for (const auto& c : cases) {
     files_ = test::FaultyFileSystem();
     if (std::string(c.fault) == "write") files_.failWritesOf = "Default.cnf";

@@ -107,8 +107,8 @@ TEST_F(FormLocalizer, SetsTextsAndListsByComponentAndPropertyName) {
   localizer.Localize(false);
 
   EXPECT_EQ(form_.texts["Caption"], "Test window") << "the form itself, named like its section";
-  EXPECT_EQ(Owned("btnSave").texts,
-            (std::map<std::string, std::string>{{"Caption", " Save"}, {"Hint", "Saves the profile"}}));
+  EXPECT_EQ(Owned("btnSave").texts, (std::map<std::string, std::string>{
+                                        {"Caption", " Save"}, {"Hint", "Saves the profile"}}));
   EXPECT_TRUE(Owned("btnSave").lists.empty());
   EXPECT_EQ(Owned("cboList").lists["Items"], (std::vector<std::string>{"One", "Two", " Three"}));
   EXPECT_TRUE(Owned("btnKeep").texts.empty()) << "Tag 999 keeps its texts";
