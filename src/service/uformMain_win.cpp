@@ -5,11 +5,12 @@
 namespace vxl {
 
 void ShowColourDepthError(int bitsPerPixel) {
-  // The texts come from the "Commons" section of the message catalogue.
-  const MessageLookup noCatalogueYet = [](std::string_view) { return std::string(); };
-  const MessageBoxText box = ColourDepthError(noCatalogueYet, bitsPerPixel);
-  ::MessageBoxW(nullptr, win::Widen(box.text).c_str(), win::Widen(box.caption).c_str(),
-                MB_ICONERROR);
+  // A catalogue of its own for the "Commons" section, freed right after.
+  win::TSharedFoundation foundation;
+  const auto commons = foundation.Settings().CreateMessageCatalogue(kCommonsSection);
+  const MessageBoxText box =
+      ColourDepthError([&](std::string_view key) { return commons->GetMsg(key); }, bitsPerPixel);
+  foundation.Boxes().Show(0, box.text, box.caption, BoxIcon::Error, BoxButtons::Ok);
 }
 
 TVexilor2Wnd::~TVexilor2Wnd() { DestroyHandle(); }
@@ -29,6 +30,7 @@ bool TVexilor2Wnd::Create(bool startedByConfig) {
   }
   // Black is the colour key and the background: nothing of it is ever seen.
   ::SetLayeredWindowAttributes(Handle(), RGB(0, 0, 0), 0, LWA_COLORKEY);
+  catalogue_ = foundation_.Settings().CreateMessageCatalogue("Vexilor");
   core_.Start(startedByConfig);
   return true;
 }
@@ -69,10 +71,18 @@ void TVexilor2Wnd::OnDestroy() { ::PostQuitMessage(0); }
 // locators, hooks, hot keys, filters); until one exists, its operations have
 // nothing to act on and its queries answer "absent".
 
-void TVexilor2Wnd::LoadDefaultProfile() {}
+void TVexilor2Wnd::LoadDefaultProfile() {
+  // A failed load has warned the user; the service runs with what the
+  // record then holds.
+  LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(),
+              reinterpret_cast<WindowRef>(Handle()), false, foundation_.UserName(),
+              kDefaultProfileName);
+}
+
 void TVexilor2Wnd::CreatePointerLocator() {}
 void TVexilor2Wnd::EnableMouseHook() {}
-void TVexilor2Wnd::ReloadLanguage() {}
+void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
+
 void TVexilor2Wnd::RegisterHotKeys() {}
 void TVexilor2Wnd::UnregisterAllHotKeys() {}
 

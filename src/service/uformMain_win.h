@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "common/uCommons_win.h"
+#include "common/uclMsgLoc.h"
 #include "service/ServiceHost.h"
 #include "service/uformMain.h"
 #include "ui/BaseWindow_win.h"
@@ -67,6 +71,9 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void RaiseFilterLensTopmost() override;
   void RaiseCaretLocatorTopmost() override;
 
+  win::TSharedFoundation foundation_;
+  // The "Vexilor" catalogue, created first at start and kept to the end.
+  std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
 };
 

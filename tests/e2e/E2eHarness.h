@@ -37,6 +37,8 @@ class TempProgramFolder {
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& relative) const;
   bool WriteFile(const std::wstring& relative, const std::vector<std::uint8_t>& bytes) const;
   bool Exists(const std::wstring& relative) const;
+  // Deletes a folder of the copy with everything in it.
+  void RemoveFolder(const std::wstring& relative) const;
 
  private:
   std::wstring path_;
@@ -95,6 +97,16 @@ class Backdrop {
   HBRUSH brush_ = nullptr;
   HWND wnd_ = nullptr;
 };
+
+// Message boxes and dialogs (class #32770) of a process.
+std::vector<HWND> DialogBoxes(DWORD processId);
+// Waits for a dialog of the process that is shown and has its text.
+HWND WaitForDialogBox(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
+// The texts of a dialog's static controls (a message box's text), joined by
+// line feeds.
+std::wstring DialogText(HWND dialog);
+// Clicks a dialog's button by its id (IDOK, IDYES, ...).
+void PressDialogButton(HWND dialog, int id);
 
 // Handles the test thread's own window messages for a while.
 void PumpMessages(DWORD forMs = 0);

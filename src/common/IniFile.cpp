@@ -1,0 +1,238 @@
+#include "common/IniFile.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace vxl {
+namespace {
+
+// Large enough for any ini file of ours; a bigger one is read in part.
+constexpr std::size_t kIniMaxFileBytes = 16 * 1024 * 1024;
+
+// The first maxChars characters of a UTF-8 text.
+std::string CutToChars(std::string value, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t at = 0; at < value.size(); ++at) {
+    if ((static_cast<unsigned char>(value[at]) & 0xC0) == 0x80) continue;
+    if (chars++ == maxChars) {
+      value.resize(at);
+      break;
+    }
+  }
+  return value;
+}
+
+}  // namespace
+
+TIniDocument::Line TIniDocument::ParseLine(std::string text) {
+  Line line;
+  const std::string trimmed = Trim(text);
+  line.text = std::move(text);
+  if (trimmed.empty()) return line;
+  if (trimmed.front() == ';') {
+    line.kind = LineKind::Comment;
+    return line;
+  }
+  if (trimmed.front() == '[') {
+    const std::size_t close = trimmed.rfind(']');
+    if (close == std::string::npos || close == 0) return line;  // broken header: ignored
+    line.kind = LineKind::Section;
+    line.name = Trim(std::string_view(trimmed).substr(1, close - 1));
+    return line;
+  }
+  line.kind = LineKind::Entry;
+  const std::size_t equals = trimmed.find('=');
+  line.hasEquals = equals != std::string::npos;
+  line.name = Trim(std::string_view(trimmed).substr(0, equals));
+  if (line.hasEquals) line.value = Trim(std::string_view(trimmed).substr(equals + 1));
+  return line;
+}
+
+TIniDocument TIniDocument::Parse(std::string_view fileBytes) {
+  TIniDocument document;
+  const std::string text = DecodeFileText(fileBytes, document.encoding_);
+  if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) {
+    document.crlf_ = false;
+  }
+  document.finalNewline_ = text.empty() || text.back() == '\n';
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string_view line(text.data() + start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    document.lines_.push_back(ParseLine(std::string(line)));
+    start = end + 1;
+  }
+  return document;
+}
+
+std::string TIniDocument::Serialize() const {
+  std::string text;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    text += lines_[i].text;
+    if (i + 1 < lines_.size() || finalNewline_) text.append(crlf_ ? "\r\n" : "\n");
+  }
+  return EncodeFileText(text, encoding_);
+}
+
+std::size_t TIniDocument::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind == LineKind::Section && EqualsNoCase(lines_[i].name, section)) return i;
+  }
+  return lines_.size();
+}
+
+std::size_t TIniDocument::SectionEnd(std::size_t header) const {
+  std::size_t end = header + 1;
+  while (end < lines_.size() && lines_[end].kind != LineKind::Section) ++end;
+  return end;
+}
+
+bool TIniDocument::HasSection(std::string_view section) const {
+  return FindSection(section) < lines_.size();
+}
+
+std::optional<std::string> TIniDocument::Value(std::string_view section,
+                                               std::string_view key) const {
+  const std::size_t header = FindSection(section);
+  if (header == lines_.size()) return std::nullopt;
+  for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
+    const Line& line = lines_[i];
+    if (line.kind == LineKind::Entry && EqualsNoCase(line.name, key)) {
+      return CutToChars(line.value, kIniValueMaxChars);
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> TIniDocument::SectionLines(std::string_view section) const {
+  std::vector<std::string> result;
+  const std::size_t header = FindSection(section);
+  if (header == lines_.size()) return result;
+  for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
+    const Line& line = lines_[i];
+    if (line.kind != LineKind::Entry) continue;
+    result.push_back(line.hasEquals ? Concat({line.name, "=", line.value}) : line.name);
+  }
+  return result;
+}
+
+std::vector<std::string> TIniDocument::SectionNames() const {
+  std::vector<std::string> names;
+  for (const Line& line : lines_) {
+    if (line.kind != LineKind::Section) continue;
+    bool seen = false;
+    for (const auto& name : names) seen = seen || EqualsNoCase(name, line.name);
+    if (!seen) names.push_back(line.name);
+  }
+  return names;
+}
+
+void TIniDocument::SetValue(std::string_view section, std::string_view key,
+                            std::string_view value) {
+  std::size_t header = FindSection(section);
+  if (header == lines_.size()) {
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back(ParseLine(""));
+    lines_.push_back(ParseLine(Concat({"[", section, "]"})));
+    header = lines_.size() - 1;
+  }
+  const std::size_t end = SectionEnd(header);
+  std::size_t insertAt = header + 1;
+  for (std::size_t i = header + 1; i < end; ++i) {
+    Line& line = lines_[i];
+    if (line.kind != LineKind::Entry) continue;
+    if (EqualsNoCase(line.name, key)) {
+      line = ParseLine(Concat({line.name, "=", value}));  // the key keeps its spelling
+      return;
+    }
+    insertAt = i + 1;
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                ParseLine(Concat({key, "=", value})));
+}
+
+bool TIniDocument::EraseSection(std::string_view section) {
+  bool erased = false;
+  for (std::size_t header; (header = FindSection(section)) < lines_.size();) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
+    erased = true;
+  }
+  return erased;
+}
+
+// --- TIniFile ---------------------------------------------------------------
+
+std::optional<TIniDocument> TIniFile::Read() const {
+  const auto bytes = files_.ReadBytes(path_, kIniMaxFileBytes);
+  if (!bytes) return std::nullopt;
+  return TIniDocument::Parse(*bytes);
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const {
+  const auto document = Read();
+  if (!document) return std::string(fallback);
+  return document->Value(section, key).value_or(std::string(fallback));
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+  const std::string text = ReadString(section, key, "");
+  std::string_view digits = text;
+  int base = 10;
+  bool negative = false;
+  if (digits.starts_with('-')) negative = true, digits.remove_prefix(1);
+  if (digits.starts_with("0x") || digits.starts_with("0X")) base = 16, digits.remove_prefix(2);
+  long long value = 0;
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+    return fallback;
+  }
+  if (negative) value = -value;
+  if (value < INT32_MIN || value > INT32_MAX) return fallback;
+  return static_cast<int>(value);
+}
+
+std::vector<std::string> TIniFile::ReadSectionLines(std::string_view section) const {
+  const auto document = Read();
+  return document ? document->SectionLines(section) : std::vector<std::string>();
+}
+
+std::vector<std::string> TIniFile::SectionNames() const {
+  const auto document = Read();
+  return document ? document->SectionNames() : std::vector<std::string>();
+}
+
+std::optional<TIniDocument> TIniFile::ReadForUpdate(bool& readable) const {
+  readable = true;
+  if (!files_.IsFile(path_)) return TIniDocument::Parse("");
+  auto document = Read();
+  // A file that is there but cannot be read must not be replaced by a new
+  // one holding only the value written.
+  readable = document.has_value();
+  return document;
+}
+
+bool TIniFile::Store(const TIniDocument& document) {
+  return WriteFileAtomically(files_, path_, document.Serialize()) == WriteResult::Ok;
+}
+
+bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  bool readable = false;
+  auto document = ReadForUpdate(readable);
+  if (!readable) return false;
+  document->SetValue(section, key, value);
+  return Store(*document);
+}
+
+bool TIniFile::EraseSection(std::string_view section) {
+  bool readable = false;
+  auto document = ReadForUpdate(readable);
+  if (!readable) return false;
+  if (!document->EraseSection(section)) return true;
+  return Store(*document);
+}
+
+}  // namespace vxl

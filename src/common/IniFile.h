@@ -1,0 +1,98 @@
+// Our own private-profile (ini) files: sections in brackets, key=value
+// lines, ";" comment lines. Behaves like the system's profile functions where
+// the programs rely on it: section and key names compared without regard to
+// case, blanks around keys and values trimmed, the first of duplicate keys
+// (and sections) wins, values read up to 2047 characters. Lines we do not
+// touch are written back exactly as read, in the file's own encoding.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Encoding.h"
+#include "common/FileSystem.h"
+
+namespace vxl {
+
+constexpr std::size_t kIniValueMaxChars = 2047;
+
+// One ini file in memory.
+class TIniDocument {
+ public:
+  static TIniDocument Parse(std::string_view fileBytes);
+
+  // The file's bytes: its encoding, line ends and untouched lines kept.
+  std::string Serialize() const;
+
+  // The value of a key, cut to 2047 characters; nothing when the section or
+  // the key is absent.
+  std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // Every line of a section in file order, as "key=value" (a line without an
+  // equals sign as its key alone); empty when the section is absent.
+  std::vector<std::string> SectionLines(std::string_view section) const;
+  std::vector<std::string> SectionNames() const;
+  bool HasSection(std::string_view section) const;
+
+  // Replaces the first key of that name, or adds it at the end of the
+  // section; the section is added at the end of the file when absent.
+  void SetValue(std::string_view section, std::string_view key, std::string_view value);
+  // Removes every section of that name with all its lines; false when none.
+  bool EraseSection(std::string_view section);
+
+  TextEncoding Encoding() const { return encoding_; }
+
+ private:
+  enum class LineKind { Other, Comment, Section, Entry };
+  struct Line {
+    LineKind kind = LineKind::Other;
+    std::string text;   // as read (or as we wrote it)
+    std::string name;   // section name, or the key of an entry
+    std::string value;  // value of an entry
+    bool hasEquals = false;
+  };
+  static Line ParseLine(std::string text);
+  // Index of the first header of a section, lines_.size() when absent.
+  std::size_t FindSection(std::string_view section) const;
+  // End (exclusive) of the section whose header is at index header.
+  std::size_t SectionEnd(std::size_t header) const;
+
+  std::vector<Line> lines_;
+  TextEncoding encoding_ = TextEncoding::Utf8;
+  bool crlf_ = true;  // line ends of the file: CR LF, or LF alone
+  bool finalNewline_ = true;
+};
+
+// An ini file on disk. Every call reads the file afresh (and every write
+// replaces it atomically), so changes made by the other program are seen.
+class TIniFile {
+ public:
+  TIniFile(IFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+
+  const std::string& Path() const { return path_; }
+  // The document, nothing when the file is missing or unreadable.
+  std::optional<TIniDocument> Read() const;
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+  // A decimal (or 0x hexadecimal) integer; the fallback when absent or not
+  // a number.
+  int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
+  std::vector<std::string> ReadSectionLines(std::string_view section) const;
+  std::vector<std::string> SectionNames() const;
+
+  // Creates the file and section as needed. False when the file exists but
+  // cannot be read (it is then left alone) or cannot be written.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool EraseSection(std::string_view section);
+
+ private:
+  std::optional<TIniDocument> ReadForUpdate(bool& readable) const;
+  bool Store(const TIniDocument& document);
+
+  IFileSystem& files_;
+  std::string path_;
+};
+
+}  // namespace vxl

@@ -1,0 +1,195 @@
+// Profiles and language files as the service meets them at start: a first
+// start in an empty program folder, new users seeded from Transport, broken
+// profiles repaired, and missing files reported.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "E2eHarness.h"
+#include "common/ConfigRecord.h"
+#include "common/StdFileSystem.h"
+#include "common/uclMsgLoc.h"
+#include "service/uformMain.h"
+
+namespace {
+
+constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
+
+std::wstring UserName() {
+  wchar_t name[257];
+  DWORD size = 257;
+  return ::GetUserNameW(name, &size) ? std::wstring(name, size - 1) : std::wstring();
+}
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+  return result;
+}
+
+std::wstring Wide(const std::string& text) {
+  if (text.empty()) return {};
+  const int size =
+      ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring result(static_cast<std::size_t>(size), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        size);
+  return result;
+}
+
+// A valid profile image told apart by its version.
+std::vector<std::uint8_t> Image(std::int32_t version) {
+  vxl::TConfigRecord record;
+  vxl::ResetToDefaults(record);
+  record.version = version;
+  const auto bytes = vxl::RecordBytes(record);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> DefaultsImage() {
+  vxl::TConfigRecord record;
+  vxl::ResetToDefaults(record);
+  const auto bytes = vxl::RecordBytes(record);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+class SilentBoxes : public vxl::IMessageBoxes {
+ public:
+  vxl::BoxAnswer Show(vxl::WindowRef, const std::string&, const std::string&, vxl::BoxIcon,
+                      vxl::BoxButtons) override {
+    return vxl::BoxAnswer::Ok;
+  }
+  void Beep(vxl::BoxIcon) override {}
+};
+
+class SharedFoundation : public ::testing::Test {
+ protected:
+  SharedFoundation() : user_(UserName()) {
+    // A run of the service straight from the build folder leaves a Users
+    // folder there; every test here starts without one.
+    folder_.RemoveFolder(L"Users");
+  }
+
+  std::wstring UserFile(const std::wstring& name) const {
+    return L"Users\\" + user_ + L"\\" + name;
+  }
+  void UseLanguage(const std::string& language) {
+    ASSERT_TRUE(folder_.WriteFile(UserFile(L"VexilorConfig.ini"),
+                                  Bytes("[Interface]\r\nLang=" + language + "\r\n")));
+  }
+  // The service's text of a key in a shipped language, read the way the
+  // service reads it.
+  std::wstring Text(const std::string& language, const std::string& key) {
+    vxl::TStdFileSystem files;
+    SilentBoxes boxes;
+    vxl::TMsgLocalizer catalogue(files, boxes, language, Utf8(folder_.FilePath(L"Lang")));
+    catalogue.SetSection("Vexilor");
+    catalogue.SetCommonSection("Commons");
+    return Wide(catalogue.GetMsg(key));
+  }
+  bool StartService() {
+    return service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path());
+  }
+  // The service is up and its start-up went through without a box.
+  void ExpectRunningWithoutABox() {
+    HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
+    ASSERT_NE(main, nullptr) << "the service did not start";
+    EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 7, 0), 1) << "the service does not answer";
+    EXPECT_TRUE(e2e::DialogBoxes(service_.Id()).empty()) << "a box showed at start";
+  }
+
+  std::wstring user_;
+  e2e::TempProgramFolder folder_;
+  e2e::ChildProcess service_;
+};
+
+TEST_F(SharedFoundation, FirstStartCreatesTheSharedDefaultAndTheUsersFolder) {
+  ASSERT_FALSE(user_.empty());
+  ASSERT_FALSE(folder_.Exists(L"Users"));
+  ASSERT_TRUE(StartService());
+  ExpectRunningWithoutABox();
+  EXPECT_EQ(folder_.ReadFile(L"Users\\AllUsers\\Default.cnf"), DefaultsImage());
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
+}
+
+TEST_F(SharedFoundation, ATransportFolderSeedsTheNewUserInsteadOfAllUsers) {
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(1)));
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Default.cnf", Image(5)));
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Travel.cnf", Image(6)));
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Filters.ini", Bytes("[LastUsed]\r\n")));
+  ASSERT_TRUE(StartService());
+  ExpectRunningWithoutABox();
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(5));
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Travel.cnf")), Image(6));
+  EXPECT_TRUE(folder_.Exists(UserFile(L"Filters.ini")));
+  EXPECT_EQ(folder_.ReadFile(L"Users\\AllUsers\\Default.cnf"), Image(1));
+}
+
+TEST_F(SharedFoundation, AShortProfileIsRepairedFromAllUsersAndTheServiceStarts) {
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
+  std::vector<std::uint8_t> shortImage = Image(9);
+  shortImage.resize(611);
+  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), shortImage));
+  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Mine.cnf"), Image(4)));
+  ASSERT_TRUE(StartService());
+  ExpectRunningWithoutABox();
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(3));
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Mine.cnf")), Image(4)) << "the user's other profile";
+}
+
+TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
+  std::vector<std::uint8_t> shortImage = Image(9);
+  shortImage.resize(611);
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", shortImage));
+  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), shortImage));
+  UseLanguage("English");
+  ASSERT_TRUE(StartService());
+  HWND box = e2e::WaitForDialogBox(service_.Id());
+  ASSERT_NE(box, nullptr) << "no warning";
+  e2e::PumpMessages(500);  // let the box paint for the screenshot
+  EXPECT_FALSE(e2e::SaveScreenshot(L"profile-read-warning").empty());
+  EXPECT_EQ(e2e::WindowText(box), Text("English", "rsErrorTitle"));
+  const std::wstring text = e2e::DialogText(box);
+  EXPECT_NE(text.find(Text("English", "rsErrorRead")), std::wstring::npos) << text;
+  EXPECT_NE(text.find(folder_.FilePath(UserFile(L"Default.cnf"))), std::wstring::npos) << text;
+  e2e::PressDialogButton(box, IDOK);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
+  ExpectRunningWithoutABox();
+}
+
+TEST_F(SharedFoundation, AMissingLanguageFileIsReportedAndTheServiceRunsOn) {
+  UseLanguage("English");
+  ASSERT_TRUE(::DeleteFileW(folder_.FilePath(L"Lang\\English.Msg").c_str()));
+  ASSERT_TRUE(StartService());
+  HWND box = e2e::WaitForDialogBox(service_.Id());
+  ASSERT_NE(box, nullptr) << "the missing file was not reported";
+  e2e::PumpMessages(500);
+  EXPECT_FALSE(e2e::SaveScreenshot(L"missing-language-file").empty());
+  EXPECT_EQ(e2e::WindowText(box), L"This file does not exist");
+  EXPECT_EQ(e2e::DialogText(box), folder_.FilePath(L"Lang\\English.Msg"));
+  e2e::PressDialogButton(box, IDOK);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
+  ExpectRunningWithoutABox();
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
+}
+
+TEST_F(SharedFoundation, ReloadingTheLanguageAnswersAndKeepsTheServiceRunning) {
+  UseLanguage("English");
+  ASSERT_TRUE(StartService());
+  ExpectRunningWithoutABox();
+  HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
+  UseLanguage("Francais");
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  UseLanguage("Missing");  // falls back to Francais, silently
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  ExpectRunningWithoutABox();
+}
+
+}  // namespace
