@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "service/ServiceHost.h"
 #include "service/uformMain.h"
+#include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
 
 namespace vxl {
@@ -68,6 +71,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void RaiseCaretLocatorTopmost() override;
 
   TServiceCore core_;
+  std::unique_ptr<TVexilorLocWnd> locator_;
 };
 
 }  // namespace vxl
