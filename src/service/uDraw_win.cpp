@@ -204,9 +204,9 @@ void TLocatorPainter::DrawMonitorPanel(HDC dc) {
 
   if (!panelFont_) {
     const int height = -::MulDiv(kPanelFontPoints, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
-    panelFont_.reset(::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
+    panelFont_.reset(::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH, L"MS Sans Serif"));
   }
   ::SelectObject(dc, panelFont_.get());
   ::SetTextColor(dc, kPanelYellow);

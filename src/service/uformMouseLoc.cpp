@@ -61,8 +61,7 @@ TickDecision LocatorTick(LocatorPositions& positions, bool moving, const TickCon
   positions.previousPosition.Store(previous);
   positions.currentPosition.Store(current);
 
-  decision.flags =
-      context.taskbarRect.Contains(current) ? kTickFlagsOverTaskbar : kTickFlags;
+  decision.flags = context.taskbarRect.Contains(current) ? kTickFlagsOverTaskbar : kTickFlags;
   if (current == previous) {
     decision.action = TickAction::Reorder;
     decision.flags |= kSwpNoSize;

@@ -74,18 +74,18 @@ bool ShowAtRefused(Point at, std::optional<Point> filterFrameOrigin);
 
 // What a tick sees of the world besides the positions.
 struct TickContext {
-  Point target;       // the pointer, or the configuration preview point
-  Rect taskbarRect;   // empty when there is no taskbar
+  Point target;      // the pointer, or the configuration preview point
+  Rect taskbarRect;  // empty when there is no taskbar
   bool performanceMode = false;
   std::optional<Point> filterLensOrigin;  // top-left of a filter window, if one exists
   ScreenSize screen;
 };
 
 enum class TickAction {
-  Nothing,    // the window is being moved by the system
-  Reorder,    // pointer still: place again with no size change
-  Hide,       // a filter window lies under the pointer: hide on the UI thread
-  Resize,     // pointer moved: new size
+  Nothing,  // the window is being moved by the system
+  Reorder,  // pointer still: place again with no size change
+  Hide,     // a filter window lies under the pointer: hide on the UI thread
+  Resize,   // pointer moved: new size
 };
 
 struct TickDecision {

@@ -1,5 +1,7 @@
 #include "service/uformMouseLoc_win.h"
 
+#include <algorithm>
+
 namespace vxl {
 namespace {
 
@@ -64,8 +66,7 @@ void TVexilorLocWnd::ApplySettings() {
   if (config_.performanceMode) config_.framePeriodMs = kPerformanceFramePeriodMs;
   if (!Handle()) return;
   const DWORD flags = LWA_COLORKEY | (attributes.useAlpha ? LWA_ALPHA : 0);
-  ::SetLayeredWindowAttributes(Handle(), attributes.colourKey & 0xFFFFFF, attributes.alpha,
-                               flags);
+  ::SetLayeredWindowAttributes(Handle(), attributes.colourKey & 0xFFFFFF, attributes.alpha, flags);
 }
 
 void TVexilorLocWnd::ShowAt(int x, int y) {
@@ -115,8 +116,8 @@ void TVexilorLocWnd::Tick() {
     context.target = ConfigPreviewPoint(host_, state_.configWindow);
   } else {
     POINT cursor;
-    context.target = ::GetCursorPos(&cursor) ? Point{cursor.x, cursor.y}
-                                              : positions_.currentPosition.Load();
+    context.target =
+        ::GetCursorPos(&cursor) ? Point{cursor.x, cursor.y} : positions_.currentPosition.Load();
   }
   context.taskbarRect = taskbarRect_;
   context.performanceMode = performanceMode_;

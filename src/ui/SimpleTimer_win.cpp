@@ -28,7 +28,9 @@ void TSimpleTimer::SetEnabled(bool enabled) {
 
 LRESULT TSimpleTimer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_TIMER: if (wParam == kTimerId) OnTimer(); return 0;
+    case WM_TIMER:
+      if (wParam == kTimerId) OnTimer();
+      return 0;
   }
   return Default(message, wParam, lParam);
 }

@@ -9,8 +9,8 @@ TWaitableTime::TWaitableTime()
       timer_(::CreateWaitableTimerW(nullptr, FALSE, nullptr)) {
   if (!startEvent_ || !stopEvent_ || !terminateEvent_ || !timer_) return;
   // Created suspended so that no wait starts before every handle exists.
-  thread_.reset(::CreateThread(nullptr, 0, &TWaitableTime::ThreadBody, this, CREATE_SUSPENDED,
-                               nullptr));
+  thread_.reset(
+      ::CreateThread(nullptr, 0, &TWaitableTime::ThreadBody, this, CREATE_SUSPENDED, nullptr));
   if (thread_) ::ResumeThread(thread_.get());
 }
 

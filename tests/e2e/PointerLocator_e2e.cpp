@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "E2eHarness.h"
@@ -23,7 +23,9 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kCyan = RGB(0, 255, 255);
 constexpr COLORREF kSteel = RGB(40, 120, 200);
 
-COLORREF Inverse(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }
+COLORREF Inverse(COLORREF c) {
+  return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
+}
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
@@ -64,20 +66,22 @@ class PointerLocator : public ::testing::Test {
   void ShowWithPointerAt(int x, int y) {
     e2e::MoveMouse(x, y);
     ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 1), 1);
-    ASSERT_TRUE(e2e::WaitUntil([&] {
-      const SIZE s = WindowSize(locator_);
-      return ::IsWindowVisible(locator_) && s.cx == std::min(x + 40, 1280) &&
-             s.cy == std::min(y + 40, 1024);
-    }, 3000)) << "the locator did not follow the pointer to " << x << ", " << y;
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+          const SIZE s = WindowSize(locator_);
+          return ::IsWindowVisible(locator_) && s.cx == std::min(x + 40, 1280) &&
+                 s.cy == std::min(y + 40, 1024);
+        },
+        3000))
+        << "the locator did not follow the pointer to " << x << ", " << y;
   }
 
   // Waits for the screen pixel to settle on the expected colour, then checks it.
   void ExpectPixel(int x, int y, COLORREF expected, int tolerance, const char* what) {
     e2e::WaitUntil([&] { return Near(e2e::ScreenPixel(x, y), expected, tolerance); }, 1500);
     const COLORREF seen = e2e::ScreenPixel(x, y);
-    EXPECT_TRUE(Near(seen, expected, tolerance))
-        << what << " at (" << x << ", " << y << "): saw " << Hex(seen) << ", expected "
-        << Hex(expected);
+    EXPECT_TRUE(Near(seen, expected, tolerance)) << what << " at (" << x << ", " << y << "): saw "
+                                                 << Hex(seen) << ", expected " << Hex(expected);
   }
 
   // Under Wine the screen copy includes the locator itself, so effects that
@@ -124,7 +128,6 @@ class PointerLocator : public ::testing::Test {
   vxl::TConfigRecord record_;
 };
 
-
 TEST_F(PointerLocator, IsAHiddenClickThroughOverlayAtTheScreenCorner) {
   RECT r{};
   ASSERT_TRUE(::GetWindowRect(locator_, &r));
@@ -138,7 +141,8 @@ TEST_F(PointerLocator, IsAHiddenClickThroughOverlayAtTheScreenCorner) {
   const LONG_PTR exStyle = ::GetWindowLongPtrW(locator_, GWL_EXSTYLE);
   EXPECT_TRUE(style & WS_POPUP);
   EXPECT_FALSE(style & (WS_DLGFRAME | WS_BORDER));
-  for (const LONG_PTR bit : std::vector<LONG_PTR>{WS_EX_TOPMOST, WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW}) {
+  for (const LONG_PTR bit :
+       std::vector<LONG_PTR>{WS_EX_TOPMOST, WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW}) {
     EXPECT_TRUE(exStyle & bit) << "extended style bit 0x" << std::hex << bit;
   }
   COLORREF key = 1;
@@ -169,10 +173,13 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
       << "the click did not pass through the locator";
 
   e2e::MoveMouse(1270, 1020);
-  EXPECT_TRUE(e2e::WaitUntil([&] {
-    const SIZE s = WindowSize(locator_);
-    return s.cx == 1280 && s.cy == 1024;
-  }, 3000)) << "not clamped to the 1280 x 1024 screen";
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        const SIZE s = WindowSize(locator_);
+        return s.cx == 1280 && s.cy == 1024;
+      },
+      3000))
+      << "not clamped to the 1280 x 1024 screen";
 
   EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
   EXPECT_FALSE(::IsWindowVisible(locator_));
@@ -211,8 +218,9 @@ TEST_F(PointerLocator, FollowsThePointerWithinAboutOneFramePeriod) {
   }
   std::sort(latencies.begin(), latencies.end());
   const double median = latencies[latencies.size() / 2];
-  std::printf("[ figures  ] pointer to locator size: median %.1f ms, worst %.1f ms (period 40 ms)\n",
-              median, latencies.back());
+  std::printf(
+      "[ figures  ] pointer to locator size: median %.1f ms, worst %.1f ms (period 40 ms)\n",
+      median, latencies.back());
   EXPECT_LT(median, 100.0);
 }
 
@@ -272,19 +280,39 @@ TEST_F(PointerLocator, BackgroundEffectsOverAKnownPattern) {
     int tolerance;
   } cases[] = {
       {L"none", false, vxl::kRopNoEffect, c, {kWhite, kBlack, kCyan, kSteel}, 0},
-      {L"colouring", false, vxl::kRopColouring, c,
-       {c, kBlack, RGB(0, 129, 129), RGB(40, 0, 128)}, 0},
+      {L"colouring",
+       false,
+       vxl::kRopColouring,
+       c,
+       {c, kBlack, RGB(0, 129, 129), RGB(40, 0, 128)},
+       0},
       // White inverts to black, which is keyed out: the real white shows.
-      {L"inversion", false, vxl::kRopInversion, c,
-       {kWhite, kWhite, RGB(255, 0, 0), RGB(215, 135, 55)}, 0},
-      {L"coloured-inversion", false, vxl::kRopColourInversion, c,
-       {c, kWhite, c, RGB(255, 135, 183)}, 0},
+      {L"inversion",
+       false,
+       vxl::kRopInversion,
+       c,
+       {kWhite, kWhite, RGB(255, 0, 0), RGB(215, 135, 55)},
+       0},
+      {L"coloured-inversion",
+       false,
+       vxl::kRopColourInversion,
+       c,
+       {c, kWhite, c, RGB(255, 135, 183)},
+       0},
       // Screen at 200/255 over the colour at 55/255.
-      {L"tinted", true, vxl::kRopColouring, c,
-       {RGB(255, 228, 228), RGB(55, 28, 28), RGB(55, 228, 228), RGB(86, 122, 185)}, 3},
+      {L"tinted",
+       true,
+       vxl::kRopColouring,
+       c,
+       {RGB(255, 228, 228), RGB(55, 28, 28), RGB(55, 228, 228), RGB(86, 122, 185)},
+       3},
       // Nothing filled: the AND with black leaves the region transparent.
-      {L"colouring-no-fill", false, vxl::kRopColouring, 0x010101,
-       {kWhite, kBlack, kCyan, kSteel}, 0},
+      {L"colouring-no-fill",
+       false,
+       vxl::kRopColouring,
+       0x010101,
+       {kWhite, kBlack, kCyan, kSteel},
+       0},
   };
   for (const auto& effect : cases) {
     SCOPED_TRACE(::testing::Message() << "effect " << effect.name);
@@ -385,9 +413,10 @@ TEST_F(PointerLocator, FrameTimerSleepsWhileHiddenAndCpuUseStaysLow) {
     if (!before || !after) return Phase{-1, -1};
     const Phase phase{after->cpuMs - before->cpuMs,
                       after->otherThreadsWakeups - before->otherThreadsWakeups};
-    std::printf("[ figures  ] service over 10 s, %s: CPU %.0f ms (%.1f %% of one core), "
-                "frame thread wake-ups %ld\n",
-                what, phase.cpuMs, phase.cpuMs / 100.0, phase.timerWakeups);
+    std::printf(
+        "[ figures  ] service over 10 s, %s: CPU %.0f ms (%.1f %% of one core), "
+        "frame thread wake-ups %ld\n",
+        what, phase.cpuMs, phase.cpuMs / 100.0, phase.timerWakeups);
     return phase;
   };
   // Shown and still without hiding itself.

@@ -32,8 +32,7 @@ TEST_F(LocatorGeometry, DiagonalPointerGivesTipAndExtent) {
 
 TEST_F(LocatorGeometry, PointerStraightRightGivesEveryArrowPoint) {
   const ArrowGeometry arrow = ComputeArrow({504, 5}, config_);
-  const Point expected[7] = {{8, 2},    {452, 2}, {449, -3}, {479, 5},
-                             {449, 13}, {452, 8}, {8, 8}};
+  const Point expected[7] = {{8, 2}, {452, 2}, {449, -3}, {479, 5}, {449, 13}, {452, 8}, {8, 8}};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(arrow.points[i], expected[i]) << "P" << i;
   // The height minimum of 30 applies.
   EXPECT_EQ(arrow.extent, (PaintExtent{484, 35}));

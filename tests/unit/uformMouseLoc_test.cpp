@@ -16,31 +16,30 @@ TEST(LocatorWindowSize, ReachesFortyBeyondThePointerWithinTheScreen) {
     Point pointer;
     WindowSize size;
   } cases[] = {
-      {{1000, 700}, {1040, 740}},
-      {{1270, 1020}, {1280, 1024}},  // clamped on both axes
-      {{1250, 500}, {1280, 540}},
-      {{0, 0}, {40, 40}},
-      {{-1, -1}, {39, 39}},
-      {{-500, -100}, {0, 0}},  // left of and above the primary screen
+      {{1000, 700}, {1040, 740}}, {{1270, 1020}, {1280, 1024}},  // clamped on both axes
+      {{1250, 500}, {1280, 540}}, {{0, 0}, {40, 40}},
+      {{-1, -1}, {39, 39}},       {{-500, -100}, {0, 0}},  // left of and above the primary screen
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(LocatorWindowSize(c.pointer, kScreen), c.size)
-        << c.pointer.x << ", " << c.pointer.y;
+    EXPECT_EQ(LocatorWindowSize(c.pointer, kScreen), c.size) << c.pointer.x << ", " << c.pointer.y;
   }
 }
 
 TEST(LayeredAttributes, FollowTheRecordsModes) {
   TConfigRecord config;
   ResetToDefaults(config);
-  EXPECT_EQ(ChooseLayeredAttributes(config), (LayeredAttributes{0, 255, false, PaintRoutine::Full}));
+  EXPECT_EQ(ChooseLayeredAttributes(config),
+            (LayeredAttributes{0, 255, false, PaintRoutine::Full}));
   config.backgroundTinted = true;  // no effect outside performance mode
-  EXPECT_EQ(ChooseLayeredAttributes(config), (LayeredAttributes{0, 255, false, PaintRoutine::Full}));
+  EXPECT_EQ(ChooseLayeredAttributes(config),
+            (LayeredAttributes{0, 255, false, PaintRoutine::Full}));
 
   config.performanceMode = true;
   config.backgroundTinted = false;
   EXPECT_EQ(ChooseLayeredAttributes(config).routine, PaintRoutine::BarsAndArrow);
   config.arrowBarWidth = 0;
-  EXPECT_EQ(ChooseLayeredAttributes(config), (LayeredAttributes{0, 255, false, PaintRoutine::BarsOnly}));
+  EXPECT_EQ(ChooseLayeredAttributes(config),
+            (LayeredAttributes{0, 255, false, PaintRoutine::BarsOnly}));
   config.arrowBarWidth = -6;  // not 0: the arrow routine, which skips the arrow
   EXPECT_EQ(ChooseLayeredAttributes(config).routine, PaintRoutine::BarsAndArrow);
 
