@@ -356,10 +356,12 @@ TEST_F(PointerLocator, TintedPerformanceModeMakesTheWholeWindowTranslucent) {
 
 TEST_F(PointerLocator, HidesItselfAfterAStillPeriod) {
   ShowWithPointerAt(400, 400);
-  // Keeps moving for longer than the 2.5 s check interval: stays shown.
-  for (int i = 0; i < 35; ++i) {
+  // Keeps moving, faster than the 40 ms frame period so that no two ticks
+  // see the same point, for longer than the 2.5 s check interval: stays shown.
+  const ULONGLONG movingSince = ::GetTickCount64();
+  for (int i = 0; ::GetTickCount64() - movingSince < 3200; ++i) {
     e2e::MoveMouse(400 + (i % 2) * 30, 400 + (i % 3) * 20);
-    e2e::PumpMessages(100);
+    ::Sleep(10);
     ASSERT_TRUE(::IsWindowVisible(locator_)) << "hidden while the pointer moved, step " << i;
   }
   const ULONGLONG stillSince = ::GetTickCount64();
