@@ -56,6 +56,10 @@ class IServiceHost {
 
   // Colour filter windows.
   virtual bool FilterWindowExists(FilterWindowKind kind) = 0;
+  // True when that filter window exists, with its window's top-left corner
+  // in origin. The pointer locator asks it from its frame timer thread too,
+  // so it may only read window state. None exists until the filters do.
+  virtual bool FilterWindowOrigin(FilterWindowKind /*kind*/, Point& /*origin*/) { return false; }
   // Asks the window to close; it reports back by WM_VXL_FILTERS.
   virtual void CloseFilterWindow(FilterWindowKind kind) = 0;
   // Destroys the window at once and marks it absent.

@@ -1,5 +1,7 @@
 #include "service/uformMain.h"
 
+#include "service/uformMouseLoc.h"
+
 namespace vxl {
 
 bool IsConfigSwitch(const std::vector<std::string>& arguments) {
@@ -180,6 +182,13 @@ void TServiceCore::RaiseFloatingWindows() {
     host_.RaiseFilterLensTopmost();
   } else if (host_.CaretLocatorExists() && !host_.FilterWindowExists(FilterWindowKind::Frame)) {
     host_.RaiseCaretLocatorTopmost();
+  }
+}
+
+void TServiceCore::MovementTest(Point pointer) {
+  if (AutoShowWanted(state_.serviceMode, config_, host_.LocatorOnScreen(), pointer,
+                     positions_.currentPosition.Load())) {
+    host_.ShowPointerLocator(pointer.x, pointer.y, true);
   }
 }
 

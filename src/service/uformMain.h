@@ -82,6 +82,11 @@ class TServiceCore {
   // Another program became active: keep the floating windows in front.
   void RaiseFloatingWindows();
 
+  // Automatic showing, for every mouse move the hook reports (client and
+  // non-client alike): shows the hidden locator at the pointer once it is
+  // far enough from where the locator last pointed. Never swallows the move.
+  void MovementTest(Point pointer);
+
  private:
   void EnterConfigurationMode(WindowRef configWindow);
   void LeaveConfigurationMode();

@@ -64,7 +64,11 @@ void TVexilor2Wnd::OnActivateApp(bool active) {
   if (!active) core_.RaiseFloatingWindows();
 }
 
-void TVexilor2Wnd::OnDestroy() { ::PostQuitMessage(0); }
+void TVexilor2Wnd::OnDestroy() {
+  // The owned locator window is already gone; its object and timers go now.
+  locator_.reset();
+  ::PostQuitMessage(0);
+}
 
 // --- components -----------------------------------------------------------
 // The components below arrive one by one (profiles, pointer and caret
@@ -79,7 +83,12 @@ void TVexilor2Wnd::LoadDefaultProfile() {
               kDefaultProfileName);
 }
 
-void TVexilor2Wnd::CreatePointerLocator() {}
+void TVexilor2Wnd::CreatePointerLocator() {
+  IServiceHost& host = *this;
+  auto locator = std::make_unique<TVexilorLocWnd>(core_.Config(), core_.State(),
+                                                  core_.Positions(), host);
+  if (locator->Create(Handle())) locator_ = std::move(locator);
+}
 void TVexilor2Wnd::EnableMouseHook() {}
 void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
 
@@ -96,16 +105,34 @@ bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
   return true;
 }
 
-void TVexilor2Wnd::ApplyLocatorSettings() {}
-bool TVexilor2Wnd::LocatorOnScreen() { return false; }
-void TVexilor2Wnd::RepaintLocator() {}
-void TVexilor2Wnd::EnableInactivityTimer(bool) {}
-void TVexilor2Wnd::TogglePerformanceMonitor() {}
+void TVexilor2Wnd::ApplyLocatorSettings() {
+  if (locator_) locator_->ApplySettings();
+}
 
-void TVexilor2Wnd::ShowPointerLocator(int, int, bool) {
+bool TVexilor2Wnd::LocatorOnScreen() { return locator_ && locator_->Visible(); }
+
+void TVexilor2Wnd::RepaintLocator() {
+  if (locator_) locator_->Repaint();
+}
+
+void TVexilor2Wnd::EnableInactivityTimer(bool enabled) {
+  if (locator_) locator_->EnableInactivityTimer(enabled);
+}
+
+void TVexilor2Wnd::TogglePerformanceMonitor() {
+  if (locator_) locator_->TogglePerformanceMonitor();
+}
+
+void TVexilor2Wnd::ShowPointerLocator(int x, int y, bool show) {
   // The main window is shown at start only so that the message loop runs
   // like a form's; the first locator request makes it invisible for good.
   if (::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_HIDE);
+  if (!locator_) return;
+  if (show) {
+    locator_->ShowAt(x, y);
+  } else {
+    locator_->Hide();
+  }
 }
 
 bool TVexilor2Wnd::CaretLocatorExists() { return false; }

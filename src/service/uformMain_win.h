@@ -11,6 +11,7 @@
 #include "common/uclMsgLoc.h"
 #include "service/ServiceHost.h"
 #include "service/uformMain.h"
+#include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
 
 namespace vxl {
@@ -75,6 +76,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   // The "Vexilor" catalogue, created first at start and kept to the end.
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
+  std::unique_ptr<TVexilorLocWnd> locator_;
 };
 
 }  // namespace vxl

@@ -1,6 +1,7 @@
 #include "E2eHarness.h"
 
 #include <atomic>
+#include <cstdlib>
 
 namespace e2e {
 namespace {
@@ -131,6 +132,139 @@ Backdrop::~Backdrop() {
 }
 
 int Backdrop::LeftClicks() const { return gBackdropLeftClicks; }
+
+// --- StripedBackdrop --------------------------------------------------------
+
+namespace {
+LRESULT CALLBACK StripedProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+  if (message == WM_ERASEBKGND) return 1;
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(wnd, &paint);
+    auto* self = reinterpret_cast<const StripedBackdrop*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (self) self->Paint(dc);
+    ::EndPaint(wnd, &paint);
+    return 0;
+  }
+  return ::DefWindowProcW(wnd, message, wParam, lParam);
+}
+}  // namespace
+
+StripedBackdrop::StripedBackdrop(std::vector<COLORREF> colours, int stripeWidth)
+    : colours_(std::move(colours)), stripeWidth_(stripeWidth) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = StripedProc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"VxlE2eStripes";
+  ::RegisterClassExW(&wc);  // fails harmlessly when already registered
+  wnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"VxlE2eStripes", L"stripes",
+                           WS_POPUP, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                           ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                           ::GetModuleHandleW(nullptr), nullptr);
+  ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ::ShowWindow(wnd_, SW_SHOWNOACTIVATE);
+  ::UpdateWindow(wnd_);
+  WaitUntil([&] { return ScreenPixel(stripeWidth_ / 2, 5) == colours_.front(); }, 3000);
+}
+
+StripedBackdrop::~StripedBackdrop() { ::DestroyWindow(wnd_); }
+
+COLORREF StripedBackdrop::ColourAt(int x) const {
+  return colours_[static_cast<std::size_t>(x / stripeWidth_) % colours_.size()];
+}
+
+int StripedBackdrop::StripeCentre(std::size_t index, int fromX) const {
+  const int period = stripeWidth_ * static_cast<int>(colours_.size());
+  int start = fromX / period * period + static_cast<int>(index) * stripeWidth_;
+  if (start + stripeWidth_ / 2 < fromX) start += period;
+  return start + stripeWidth_ / 2;
+}
+
+void StripedBackdrop::Paint(HDC dc) const {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  for (int x = 0; x < width; x += stripeWidth_) {
+    HBRUSH brush = ::CreateSolidBrush(ColourAt(x));
+    const RECT stripe{x, 0, x + stripeWidth_, height};
+    ::FillRect(dc, &stripe, brush);
+    ::DeleteObject(brush);
+  }
+}
+
+// --- Linux view of a process -------------------------------------------------
+
+namespace {
+// /proc files report no size: read until the end.
+std::string ReadWholeFile(const std::wstring& path) {
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD read = 0;
+  while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    text.append(buffer, read);
+  }
+  ::CloseHandle(file);
+  return text;
+}
+
+long VoluntarySwitches(const std::string& status) {
+  const std::string key = "voluntary_ctxt_switches:";
+  const std::size_t at = status.find(key);
+  return at == std::string::npos ? 0 : std::atol(status.c_str() + at + key.size());
+}
+}  // namespace
+
+int FindLinuxProcess(const std::wstring& commandLinePart) {
+  std::string part;
+  for (wchar_t c : commandLinePart) part += static_cast<char>(c);  // ASCII paths
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW(L"Z:\\proc\\*", &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  int pid = 0;
+  do {
+    const int candidate = _wtoi(found.cFileName);
+    if (candidate <= 0) continue;
+    std::string commandLine =
+        ReadWholeFile(L"Z:\\proc\\" + std::to_wstring(candidate) + L"\\cmdline");
+    if (commandLine.find(part) != std::string::npos) pid = candidate;
+  } while (pid == 0 && ::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return pid;
+}
+
+std::optional<LinuxProcessSample> SampleLinuxProcess(int linuxPid) {
+  const std::wstring base = L"Z:\\proc\\" + std::to_wstring(linuxPid);
+  const std::string stat = ReadWholeFile(base + L"\\stat");
+  // Fields after the command name in parentheses: state is field 3, utime 14, stime 15.
+  const std::size_t close = stat.rfind(')');
+  if (close == std::string::npos) return std::nullopt;
+  std::vector<long long> fields;
+  for (const char* p = stat.c_str() + close + 2; *p;) {
+    char* end = nullptr;
+    fields.push_back(std::strtoll(p, &end, 10));
+    if (end == p) ++p; else p = end;
+    while (*p == ' ') ++p;
+  }
+  if (fields.size() < 13) return std::nullopt;
+  LinuxProcessSample sample;
+  sample.cpuMs = static_cast<double>(fields[11] + fields[12]) * 10.0;  // 100 ticks a second
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW((base + L"\\task\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  do {
+    const int tid = _wtoi(found.cFileName);
+    if (tid <= 0) continue;
+    const long wakeups =
+        VoluntarySwitches(ReadWholeFile(base + L"\\task\\" + found.cFileName + L"\\status"));
+    if (tid == linuxPid) sample.mainThreadWakeups = wakeups; else sample.otherThreadsWakeups += wakeups;
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return sample;
+}
 
 // --- TempProgramFolder ------------------------------------------------------
 
@@ -337,6 +471,12 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   HGDIOBJ old = ::SelectObject(memory, bitmap);
   ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
   ::SelectObject(memory, old);
+  // The screen leaves the alpha byte 0 (or whatever a drawing left there);
+  // image viewers read 32-bit BMP alpha, so make every pixel opaque.
+  auto* pixels = static_cast<std::uint8_t*>(bits);
+  for (std::size_t i = 3; pixels && i < static_cast<std::size_t>(width) * height * 4; i += 4) {
+    pixels[i] = 0xFF;
+  }
 
   const DWORD imageSize = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
   BITMAPFILEHEADER header{};

@@ -108,6 +108,39 @@ std::wstring DialogText(HWND dialog);
 // Clicks a dialog's button by its id (IDOK, IDYES, ...).
 void PressDialogButton(HWND dialog, int id);
 
+// A full-screen window of vertical stripes of known colours, repeating from
+// the left edge, so that effects on what lies beneath have known pixels.
+class StripedBackdrop {
+ public:
+  StripedBackdrop(std::vector<COLORREF> colours, int stripeWidth);
+  ~StripedBackdrop();
+  StripedBackdrop(const StripedBackdrop&) = delete;
+  StripedBackdrop& operator=(const StripedBackdrop&) = delete;
+  HWND Handle() const { return wnd_; }
+  COLORREF ColourAt(int x) const;
+  // The centre column of the first stripe of colour index i at or after x.
+  int StripeCentre(std::size_t index, int fromX) const;
+  void Paint(HDC dc) const;
+
+ private:
+  std::vector<COLORREF> colours_;
+  int stripeWidth_;
+  HWND wnd_ = nullptr;
+};
+
+// Under Wine every program is a Linux process and each of its threads a
+// Linux task, visible through drive Z: in /proc. Wine's own process times
+// of other processes are not dependable; these are the kernel's.
+struct LinuxProcessSample {
+  double cpuMs = 0;                  // user + system time of the process
+  long mainThreadWakeups = 0;        // voluntary context switches of the first thread
+  long otherThreadsWakeups = 0;      // the same, summed over every other thread
+};
+// The Linux process whose command line contains the text (e.g. the unique
+// program folder of a test); 0 when none is found.
+int FindLinuxProcess(const std::wstring& commandLinePart);
+std::optional<LinuxProcessSample> SampleLinuxProcess(int linuxPid);
+
 // Handles the test thread's own window messages for a while.
 void PumpMessages(DWORD forMs = 0);
 

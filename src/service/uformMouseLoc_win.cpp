@@ -1,0 +1,194 @@
+#include "service/uformMouseLoc_win.h"
+
+#include <algorithm>
+
+namespace vxl {
+namespace {
+
+static_assert(kSwpNoSize == SWP_NOSIZE && kSwpNoMove == SWP_NOMOVE &&
+              kSwpNoZOrder == SWP_NOZORDER && kSwpNoRedraw == SWP_NOREDRAW &&
+              kSwpNoActivate == SWP_NOACTIVATE && kSwpNoCopyBits == SWP_NOCOPYBITS);
+
+Rect TaskbarRect() {
+  RECT r;
+  HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (taskbar == nullptr || !::GetWindowRect(taskbar, &r)) return {};
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+ScreenSize PrimaryScreen() {
+  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::optional<Point> FilterOrigin(IServiceHost& host, FilterWindowKind kind) {
+  Point origin;
+  if (!host.FilterWindowOrigin(kind, origin)) return std::nullopt;
+  return origin;
+}
+
+}  // namespace
+
+TVexilorLocWnd::TVexilorLocWnd(TConfigRecord& config, ServiceState& state,
+                               LocatorPositions& positions, IServiceHost& host)
+    : config_(config),
+      state_(state),
+      positions_(positions),
+      host_(host),
+      painter_(config, positions, monitor_) {}
+
+TVexilorLocWnd::~TVexilorLocWnd() {
+  StopTimers();
+  DestroyHandle();
+}
+
+bool TVexilorLocWnd::Create(HWND owner) {
+  if (!RegisterWindowClass(kClassName, nullptr)) return false;
+  const DWORD exStyle =
+      WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+  if (!CreateHandle(exStyle, kClassName, L"", WS_POPUP, 0, 0, 1, 1, owner)) return false;
+  window_ = Handle();
+  moving_ = false;
+  ApplySettings();
+  taskbarRect_ = TaskbarRect();
+  // Both periods are read here only; later records do not change them.
+  frameTimer_ = std::make_unique<win::TWaitableTime>();
+  frameTimer_->SetPeriod(EffectiveFramePeriodMs(config_.framePeriodMs));
+  frameTimer_->SetOnTimer(&TVexilorLocWnd::TickThunk, this);
+  inactivityTimer_ =
+      std::make_unique<win::TSimpleTimer>(config_.autoHideDelayMs, [this] { InactivityCheck(); });
+  return true;
+}
+
+void TVexilorLocWnd::ApplySettings() {
+  const LayeredAttributes attributes = ChooseLayeredAttributes(config_);
+  routine_ = attributes.routine;
+  performanceMode_ = static_cast<bool>(config_.performanceMode);
+  if (config_.performanceMode) config_.framePeriodMs = kPerformanceFramePeriodMs;
+  if (!Handle()) return;
+  const DWORD flags = LWA_COLORKEY | (attributes.useAlpha ? LWA_ALPHA : 0);
+  ::SetLayeredWindowAttributes(Handle(), attributes.colourKey & 0xFFFFFF, attributes.alpha, flags);
+}
+
+void TVexilorLocWnd::ShowAt(int x, int y) {
+  if (!Handle()) return;
+  const Point at{x, y};
+  if (ShowAtRefused(at, FilterOrigin(host_, FilterWindowKind::Frame))) return;
+  positions_.previousPosition.Store({-1, -1});
+  positions_.currentPosition.Store(at);
+  // Until the first tick the window reaches exactly to the point.
+  const WindowSize size{std::max(x, 0), std::max(y, 0)};
+  Place(HWND_TOPMOST, size, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE);
+  if (frameTimer_) frameTimer_->Start(true);
+  EnableInactivityTimer(config_.autoHideOnIdle);
+}
+
+void TVexilorLocWnd::Hide() {
+  if (frameTimer_) frameTimer_->Stop();
+  EnableInactivityTimer(false);
+  if (Handle()) Place(HWND_TOPMOST, {1, 1}, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+bool TVexilorLocWnd::Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
+
+void TVexilorLocWnd::Repaint() {
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TVexilorLocWnd::EnableInactivityTimer(bool enabled) {
+  if (inactivityTimer_) inactivityTimer_->SetEnabled(enabled);
+}
+
+void TVexilorLocWnd::Place(HWND insertAfter, WindowSize size, UINT flags) {
+  ::SetWindowPos(window_, insertAfter, 0, 0, size.width, size.height, flags);
+}
+
+// --- frame timer thread ------------------------------------------------------
+
+void TVexilorLocWnd::TickThunk(void* self) { static_cast<TVexilorLocWnd*>(self)->Tick(); }
+
+void TVexilorLocWnd::Tick() {
+  HWND window = window_;
+  // A signal that fell due just before a Hide still arrives once; a hidden
+  // window stays as Hide left it.
+  if (window == nullptr || !::IsWindowVisible(window)) return;
+  TickContext context;
+  if (state_.serviceMode == kServiceModeConfiguration) {
+    context.target = ConfigPreviewPoint(host_, state_.configWindow);
+  } else {
+    POINT cursor;
+    context.target =
+        ::GetCursorPos(&cursor) ? Point{cursor.x, cursor.y} : positions_.currentPosition.Load();
+  }
+  context.taskbarRect = taskbarRect_;
+  context.performanceMode = performanceMode_;
+  context.filterLensOrigin = FilterOrigin(host_, FilterWindowKind::Lens);
+  context.screen = PrimaryScreen();
+
+  const TickDecision decision = LocatorTick(positions_, moving_, context);
+  switch (decision.action) {
+    case TickAction::Nothing: return;
+    case TickAction::Hide: ::PostMessageW(window, kHideRequest, 0, 0); return;
+    case TickAction::Reorder: Place(HWND_TOPMOST, {}, decision.flags); break;
+    case TickAction::Resize: Place(HWND_TOPMOST, decision.size, decision.flags); break;
+  }
+  if (decision.repaint) ::InvalidateRect(window, nullptr, FALSE);
+}
+
+// --- user-interface thread ---------------------------------------------------
+
+void TVexilorLocWnd::InactivityCheck() {
+  if (AutoHideWanted(state_.serviceMode, config_, Visible(), positions_.previousPosition.Load(),
+                     positions_.currentPosition.Load())) {
+    Hide();
+  }
+}
+
+void TVexilorLocWnd::StopTimers() {
+  if (frameTimer_) {
+    frameTimer_->RequestEnd();
+    frameTimer_->WaitForEnd();
+    frameTimer_.reset();
+  }
+  inactivityTimer_.reset();
+}
+
+LRESULT TVexilorLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_SIZE: OnSize(); return 0;
+    case WM_WINDOWPOSCHANGING: OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
+    case WM_ENTERSIZEMOVE: moving_ = true; return 1;
+    case WM_EXITSIZEMOVE: moving_ = false; return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_CLOSE: Hide(); return 0;  // the service owns the window's life
+    case kHideRequest: Hide(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+void TVexilorLocWnd::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(Handle(), &paint);
+  if (dc == nullptr) return;
+  RECT client;
+  ::GetClientRect(Handle(), &client);
+  painter_.Paint(routine_, dc, client.right, client.bottom);
+  ::EndPaint(Handle(), &paint);
+}
+
+void TVexilorLocWnd::OnWindowPosChanging(WINDOWPOS* position) {
+  // Whoever re-orders the window, it stays above the topmost windows.
+  if (position) position->hwndInsertAfter = HWND_TOPMOST;
+}
+
+void TVexilorLocWnd::OnSize() { ::InvalidateRect(Handle(), nullptr, FALSE); }
+
+void TVexilorLocWnd::OnDestroy() {
+  // The frame thread places this window: it must end before the window goes.
+  StopTimers();
+  window_ = nullptr;
+}
+
+}  // namespace vxl
