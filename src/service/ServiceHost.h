@@ -42,6 +42,7 @@ class IServiceHost {
   virtual void RepaintLocator() = 0;
   virtual void EnableInactivityTimer(bool enabled) = 0;
   virtual void TogglePerformanceMonitor() = 0;
+  virtual bool PerformanceMonitorOn() = 0;
   virtual void ShowPointerLocator(int x, int y, bool show) = 0;
 
   // Caret locator and the accessibility event hook.
@@ -50,6 +51,11 @@ class IServiceHost {
   virtual void PreviewCaretAt(int x, int y) = 0;
   virtual void SetCaretOpacity(std::uint8_t opacity) = 0;
   virtual void SwitchCaretLocator(CaretSwitch form) = 0;
+  // The caret locator window exists and is shown.
+  virtual bool CaretLocatorVisible() = 0;
+  // Steps the record's caret bar type and lays the caret locator out again;
+  // nothing without a caret locator window.
+  virtual void NextCaretBarType() = 0;
   // Creates the hook when none exists and sets its tooltip rule.
   virtual void EnsureWinEventHook(bool toolTipsMinTop) = 0;
   virtual void StartWinEventHook() = 0;
@@ -69,6 +75,11 @@ class IServiceHost {
   virtual void OpenFilterWindow(FilterWindowKind kind) = 0;
   virtual void RaiseFilterFrame() = 0;
   virtual void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // Handled at once, on this thread, before the call returns.
+  virtual void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // The filter settings dialog takes the colour under the pointer as its
+  // first or second colour (which = 1 or 2).
+  virtual void CaptureFilterColour(int which) = 0;
 
   // Application-level window order.
   virtual void BringApplicationToFront() = 0;

@@ -1,48 +1,195 @@
 #include "service/uActions.h"
 
-#include <cmath>
-#include <cstdio>
+#include "service/ActionPlaces.h"
 
 namespace vxl {
 
-std::optional<Point> KeypadPosition(std::int32_t actionCode, int w, int h) {
-  if (actionCode < 201 || actionCode > 209) return std::nullopt;
-  const int index = actionCode - 201;  // 0..8: rows bottom to top
-  const int xs[] = {20, w / 2, w - 10};
-  const int ys[] = {h - 10, h / 2, 10};
-  return Point{xs[index % 3], ys[index / 3]};
-}
+struct TActions::ActionRange {
+  std::int32_t first;
+  std::int32_t last;
+  void (TActions::*run)(std::int32_t code);
+};
 
-std::string DateText(std::int32_t actionCode, CivilDate date, const std::string& dateSeparator) {
-  char yy[8], yyyy[8], mm[8], dd[8];
-  std::snprintf(yyyy, sizeof yyyy, "%04d", date.year % 10000);
-  std::snprintf(yy, sizeof yy, "%02d", date.year % 100);
-  std::snprintf(mm, sizeof mm, "%02d", date.month);
-  std::snprintf(dd, sizeof dd, "%02d", date.day);
-  std::string text;
-  switch (actionCode) {
-    case 400: text = std::string(yy) + "-" + mm + "-" + dd; break;
-    case 401: text = std::string(yyyy) + "-" + mm + "-" + dd; break;
-    case 402: text = std::string(mm) + "-" + dd + "-" + yyyy; break;
-    case 403: text = std::string(dd) + dateSeparator + mm + dateSeparator + yyyy; break;
-    default: return {};
+// Codes missing here (104, 200, 212, ...) do nothing.
+const TActions::ActionRange TActions::kActions[] = {
+    {100, 100, &TActions::TogglePointerLocator},
+    {101, 101, &TActions::ToggleAutomaticTracking},
+    {103, 103, &TActions::ToggleFilterFrame},
+    {105, 105, &TActions::OpenFilterTemplates},
+    {106, 106, &TActions::OpenFilterSettings},
+    {107, 107, &TActions::TogglePerformanceMonitor},
+    {180, 180, &TActions::ToggleCaretLocator},
+    {181, 181, &TActions::NextCaretBarType},
+    {201, 209, &TActions::PointToKeypadPosition},
+    {210, 211, &TActions::PointToTaskbarPart},
+    {213, 214, &TActions::PointToForegroundCorner},
+    {300, 300, &TActions::CloseWindowUnderPointer},
+    {302, 302, &TActions::MaximiseWindowUnderPointer},
+    {304, 305, &TActions::MoveForegroundWindow},
+    {400, 403, &TActions::InsertDate},
+    {498, 499, &TActions::CaptureColour},
+    {901, 903, &TActions::ExitWindows},
+    {904, 905, &TActions::Suspend},
+    {950, 950, &TActions::StartConfiguration},
+    {951, 951, &TActions::ShowHelp},
+    {952, 952, &TActions::Quit},
+};
+
+TActions::TActions(TServiceCore& core, IServiceHost& host, ISystemUtilities& system)
+    : core_(core), host_(host), system_(system) {}
+
+bool TActions::RunAction(std::int32_t actionCode, WindowRef /*window*/) {
+  if (actionCode == 0) return false;
+  for (const ActionRange& action : kActions) {
+    if (actionCode >= action.first && actionCode <= action.last) {
+      (this->*action.run)(actionCode);
+      break;
+    }
   }
-  return text + "- ";
+  return true;
 }
 
-Point ForegroundCorner(const Rect& window, char corner) {
-  if (corner == 'L') return {window.left + 12, window.top + 12};
-  return {window.right - 20, window.top + 12};
+bool TActions::RunShortcut(int element, WindowRef window) {
+  if (element < 0 || element >= kMouseShortcutCount) return false;
+  return RunAction(core_.Config().mouseShortcuts[element], window);
 }
 
-Point RectCentre(const Rect& rect) {
-  return {rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2};
+bool TActions::ShortcutAssigned(int element) const {
+  return element >= 0 && element < kMouseShortcutCount &&
+         core_.Config().mouseShortcuts[element] > 0;
 }
 
-Point AbsoluteInputPoint(Point screen, int screenWidth, int screenHeight) {
-  if (screenWidth <= 0 || screenHeight <= 0) return {0, 0};
-  return {static_cast<std::int32_t>(std::lround(65535.0 / screenWidth * screen.x)),
-          static_cast<std::int32_t>(std::lround(65535.0 / screenHeight * screen.y))};
+bool TActions::AnyRightHeldShortcut() const {
+  for (int element : kRightHeldElements) {
+    if (ShortcutAssigned(element)) return true;
+  }
+  return false;
 }
+
+void TActions::TogglePointerLocator(std::int32_t) {
+  if (host_.LocatorOnScreen()) {
+    host_.ShowPointerLocator(0, 0, false);
+  } else {
+    const Point pointer = system_.CursorPos();
+    host_.ShowPointerLocator(pointer.x, pointer.y, true);
+  }
+}
+
+void TActions::ToggleAutomaticTracking(std::int32_t) {
+  TConfigRecord& config = core_.Config();
+  if (config.autoShowOnMove || config.autoHideOnIdle) {
+    // In memory only: the saved profile brings them back.
+    config.autoShowOnMove = false;
+    config.autoHideOnIdle = false;
+    host_.ShowPointerLocator(0, 0, false);
+  } else {
+    host_.LoadDefaultProfile();
+    const Point pointer = system_.CursorPos();
+    host_.ShowPointerLocator(pointer.x, pointer.y, true);
+  }
+}
+
+void TActions::ToggleFilterFrame(std::int32_t) {
+  host_.PostFiltersMessage(host_.FilterWindowExists(FilterWindowKind::Frame) ? 2 : 1, 0);
+}
+
+void TActions::OpenFilterTemplates(std::int32_t) { host_.PostFiltersMessage(4, 0); }
+
+void TActions::OpenFilterSettings(std::int32_t) {
+  // The frame must exist before the dialog is asked for.
+  host_.SendFiltersMessage(1, 0);
+  host_.PostFiltersMessage(5, 0);
+}
+
+void TActions::TogglePerformanceMonitor(std::int32_t) {
+  host_.TogglePerformanceMonitor();
+  if (!host_.LocatorOnScreen()) return;
+  // The panel sits at the top left: bring the pointer where the arrow and
+  // panel are both in view.
+  if (host_.PerformanceMonitorOn()) system_.SetCursorPos({760, 560});
+  host_.RepaintLocator();
+}
+
+void TActions::ToggleCaretLocator(std::int32_t) { host_.SwitchCaretLocator(CaretSwitch::Toggle); }
+
+void TActions::NextCaretBarType(std::int32_t) { host_.NextCaretBarType(); }
+
+void TActions::PointToKeypadPosition(std::int32_t code) {
+  const Point screen = system_.ScreenSize();
+  if (auto point = KeypadPosition(code, screen.x, screen.y)) system_.SetCursorPos(*point);
+}
+
+void TActions::PointToTaskbarPart(std::int32_t code) {
+  Rect part;
+  if (system_.TaskbarPartRect(code == 210 ? 's' : 'n', part)) {
+    system_.SetCursorPos(RectCentre(part));
+  }
+}
+
+void TActions::PointToForegroundCorner(std::int32_t code) {
+  Rect window;
+  if (system_.ForegroundWindowRect(window)) {
+    system_.SetCursorPos(ForegroundCorner(window, code == 213 ? 'L' : 'R'));
+  }
+}
+
+void TActions::CloseWindowUnderPointer(std::int32_t) {
+  const WindowRef under = system_.WindowAtPoint(system_.CursorPos());
+  if (under != 0) system_.PostSysCommandClose(system_.TopLevelWindow(under));
+}
+
+void TActions::MaximiseWindowUnderPointer(std::int32_t) {
+  const WindowRef under = system_.WindowAtPoint(system_.CursorPos());
+  if (under == 0) return;
+  const WindowRef topLevel = system_.TopLevelWindow(under);
+  if (system_.IsMaximised(topLevel)) {
+    system_.Restore(topLevel);
+  } else {
+    system_.ShowMaximised(topLevel);
+    if (under != topLevel) system_.ShowMaximised(under);
+  }
+}
+
+void TActions::MoveForegroundWindow(std::int32_t code) {
+  system_.MoveForegroundWindowBy(code == 304 ? -10 : 10);
+}
+
+void TActions::InsertDate(std::int32_t code) {
+  const std::string text = DateText(code, system_.Today(), system_.DateSeparator());
+  // The caret marker would be typed over: take it away while typing.
+  const bool caretWasShown = host_.CaretLocatorVisible();
+  if (caretWasShown) {
+    host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    system_.ProcessPendingMessages();
+  }
+  system_.TypeIntoFocusedWindow(text);
+  if (caretWasShown) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+}
+
+void TActions::CaptureColour(std::int32_t code) {
+  if (host_.FilterWindowExists(FilterWindowKind::Settings)) {
+    host_.CaptureFilterColour(code == 498 ? 1 : 2);
+  } else {
+    system_.Beep();
+  }
+}
+
+void TActions::ExitWindows(std::int32_t code) {
+  static constexpr unsigned kFlags[] = {kExitShutdown, kExitReboot, kExitLogOff};
+  system_.ExitWindows(kFlags[code - 901]);
+}
+
+void TActions::Suspend(std::int32_t code) {
+  system_.Suspend(/*hibernate=*/code == 904, /*force=*/false, /*disableWakeEvents=*/false);
+}
+
+void TActions::StartConfiguration(std::int32_t) {
+  static constexpr const char* kConfigProgram = "Vexilor2Config.exe";
+  if (!system_.StartProgram(kConfigProgram)) system_.ShowProgramNotFound(kConfigProgram);
+}
+
+void TActions::ShowHelp(std::int32_t) { system_.ShowHelp("tocVxl"); }
+
+void TActions::Quit(std::int32_t) { system_.Quit(); }
 
 }  // namespace vxl

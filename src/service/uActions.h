@@ -1,38 +1,59 @@
-// Pure computations of the service's actions: where the pointer goes, which
-// date text is typed.
+// Where an action code becomes an effect. Every mouse shortcut and hot key
+// of the service ends here.
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
 
-#include "common/Geometry.h"
+#include "service/ServiceHost.h"
+#include "service/uUtils.h"
+#include "service/uformMain.h"
 
 namespace vxl {
 
-// Actions 201..209 move the pointer to places laid out like the numeric
-// keypad (7 top left ... 3 bottom right); empty for other codes.
-std::optional<Point> KeypadPosition(std::int32_t actionCode, int screenWidth, int screenHeight);
+// Elements of mouseShortcuts made while the right button is held.
+constexpr int kRightHeldElements[] = {0, 5, 24, 32};
 
-struct CivilDate {
-  int year;
-  int month;
-  int day;
+class TActions {
+ public:
+  TActions(TServiceCore& core, IServiceHost& host, ISystemUtilities& system);
+
+  // Runs the action; false only for code 0. Unknown codes do nothing and
+  // still count as handled. window is the window under the pointer for a
+  // mouse shortcut, 0 for a hot key; no action uses it.
+  bool RunAction(std::int32_t actionCode, WindowRef window);
+  bool RunShortcut(int element, WindowRef window);
+  bool ShortcutAssigned(int element) const;
+  bool AnyRightHeldShortcut() const;
+
+ private:
+  struct ActionRange;
+  static const ActionRange kActions[];
+
+  void TogglePointerLocator(std::int32_t);
+  void ToggleAutomaticTracking(std::int32_t);
+  void ToggleFilterFrame(std::int32_t);
+  void OpenFilterTemplates(std::int32_t);
+  void OpenFilterSettings(std::int32_t);
+  void TogglePerformanceMonitor(std::int32_t);
+  void ToggleCaretLocator(std::int32_t);
+  void NextCaretBarType(std::int32_t);
+  void PointToKeypadPosition(std::int32_t code);
+  void PointToTaskbarPart(std::int32_t code);
+  void PointToForegroundCorner(std::int32_t code);
+  void CloseWindowUnderPointer(std::int32_t);
+  void MaximiseWindowUnderPointer(std::int32_t);
+  void MoveForegroundWindow(std::int32_t code);
+  void InsertDate(std::int32_t code);
+  void CaptureColour(std::int32_t code);
+  void ExitWindows(std::int32_t code);
+  void Suspend(std::int32_t code);
+  void StartConfiguration(std::int32_t);
+  void ShowHelp(std::int32_t);
+  void Quit(std::int32_t);
+
+  TServiceCore& core_;
+  IServiceHost& host_;
+  ISystemUtilities& system_;
 };
-
-// Actions 400..403: today's date as "yy-mm-dd", "yyyy-mm-dd", "mm-dd-yyyy"
-// or "dd/mm/yyyy" (the "/" being the regional date separator), followed by
-// "- ". Empty for other codes.
-std::string DateText(std::int32_t actionCode, CivilDate date, const std::string& dateSeparator);
-
-// Actions 213 ("L") and 214 (any other letter): just inside the foreground
-// window's top corners.
-Point ForegroundCorner(const Rect& window, char corner);
-
-// The centre of a taskbar part, halves rounded towards zero.
-Point RectCentre(const Rect& rect);
-
-// A screen point in the 0..65535 coordinates of absolute mouse input.
-Point AbsoluteInputPoint(Point screen, int screenWidth, int screenHeight);
 
 }  // namespace vxl

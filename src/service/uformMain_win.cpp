@@ -123,6 +123,8 @@ void TVexilor2Wnd::TogglePerformanceMonitor() {
   if (locator_) locator_->TogglePerformanceMonitor();
 }
 
+bool TVexilor2Wnd::PerformanceMonitorOn() { return locator_ && locator_->PerformanceMonitorOn(); }
+
 void TVexilor2Wnd::ShowPointerLocator(int x, int y, bool show) {
   // The main window is shown at start only so that the message loop runs
   // like a form's; the first locator request makes it invisible for good.
@@ -140,6 +142,8 @@ void TVexilor2Wnd::SetCaretLocatorState(int) {}
 void TVexilor2Wnd::PreviewCaretAt(int, int) {}
 void TVexilor2Wnd::SetCaretOpacity(std::uint8_t) {}
 void TVexilor2Wnd::SwitchCaretLocator(CaretSwitch) {}
+bool TVexilor2Wnd::CaretLocatorVisible() { return false; }
+void TVexilor2Wnd::NextCaretBarType() {}
 void TVexilor2Wnd::EnsureWinEventHook(bool) {}
 void TVexilor2Wnd::StartWinEventHook() {}
 bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
@@ -151,6 +155,12 @@ void TVexilor2Wnd::RaiseFilterFrame() {}
 void TVexilor2Wnd::PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
   ::PostMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
+
+void TVexilor2Wnd::SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+  ::SendMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
+}
+
+void TVexilor2Wnd::CaptureFilterColour(int) {}
 
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
 void TVexilor2Wnd::RaiseFilterLensTopmost() {}

@@ -54,12 +54,15 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void RepaintLocator() override;
   void EnableInactivityTimer(bool enabled) override;
   void TogglePerformanceMonitor() override;
+  bool PerformanceMonitorOn() override;
   void ShowPointerLocator(int x, int y, bool show) override;
   bool CaretLocatorExists() override;
   void SetCaretLocatorState(int state) override;
   void PreviewCaretAt(int x, int y) override;
   void SetCaretOpacity(std::uint8_t opacity) override;
   void SwitchCaretLocator(CaretSwitch form) override;
+  bool CaretLocatorVisible() override;
+  void NextCaretBarType() override;
   void EnsureWinEventHook(bool toolTipsMinTop) override;
   void StartWinEventHook() override;
   bool FilterWindowExists(FilterWindowKind kind) override;
@@ -68,6 +71,8 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void OpenFilterWindow(FilterWindowKind kind) override;
   void RaiseFilterFrame() override;
   void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
+  void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
+  void CaptureFilterColour(int which) override;
   void BringApplicationToFront() override;
   void RaiseFilterLensTopmost() override;
   void RaiseCaretLocatorTopmost() override;

@@ -42,6 +42,7 @@ class TVexilorLocWnd final : public win::TBaseWindow<TVexilorLocWnd> {
   void Repaint();
   void EnableInactivityTimer(bool enabled);
   void TogglePerformanceMonitor() { monitor_.Toggle(); }
+  bool PerformanceMonitorOn() const { return monitor_.on; }
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeServiceHost.h"
+
 #include <vector>
 
 #include "service/uformMain.h"
@@ -182,77 +184,28 @@ TEST_F(AutoTracking, HidesAtACheckWhenTheLastTwoTicksAgree) {
   EXPECT_FALSE(AutoHideWanted(1, config_, true, {300, 300}, {300, 300}));
 }
 
-// Records what the service asks of the locator; every other component is
-// absent.
-class LocatorHost : public IServiceHost {
- public:
-  struct Show {
-    int x, y;
-    bool show;
-  };
-  std::vector<Show> shows;
-  bool visible = false;
-
-  void ShowPointerLocator(int x, int y, bool show) override {
-    shows.push_back({x, y, show});
-    visible = show;
-  }
-  bool LocatorOnScreen() override { return visible; }
-
-  void LoadDefaultProfile() override {}
-  void CreatePointerLocator() override {}
-  void EnableMouseHook() override {}
-  void ReloadLanguage() override {}
-  void RegisterHotKeys() override {}
-  void UnregisterAllHotKeys() override {}
-  bool ForegroundWindowRect(WindowRef, Rect&) override { return false; }
-  void ApplyLocatorSettings() override {}
-  void RepaintLocator() override {}
-  void EnableInactivityTimer(bool) override {}
-  void TogglePerformanceMonitor() override {}
-  bool CaretLocatorExists() override { return false; }
-  void SetCaretLocatorState(int) override {}
-  void PreviewCaretAt(int, int) override {}
-  void SetCaretOpacity(std::uint8_t) override {}
-  void SwitchCaretLocator(CaretSwitch) override {}
-  void EnsureWinEventHook(bool) override {}
-  void StartWinEventHook() override {}
-  bool FilterWindowExists(FilterWindowKind) override { return false; }
-  void CloseFilterWindow(FilterWindowKind) override {}
-  void FreeFilterWindow(FilterWindowKind) override {}
-  void OpenFilterWindow(FilterWindowKind) override {}
-  void RaiseFilterFrame() override {}
-  void PostFiltersMessage(std::uintptr_t, std::intptr_t) override {}
-  void BringApplicationToFront() override {}
-  void RaiseFilterLensTopmost() override {}
-  void RaiseCaretLocatorTopmost() override {}
-};
-
 TEST(MovementTest, SlowDriftAddsUpFromWhereTheLocatorLastWas) {
-  LocatorHost host;
+  FakeHost host;
   TServiceCore core(host);
   core.Config().autoShowOnMove = true;
   core.Positions().currentPosition.Store({500, 500});
   for (int x = 510; x <= 590; x += 10) core.MovementTest({x, 500});
-  EXPECT_TRUE(host.shows.empty());
+  EXPECT_TRUE(host.calls.empty());
   core.MovementTest({591, 500});
-  ASSERT_EQ(host.shows.size(), 1u);
-  EXPECT_EQ(host.shows[0].x, 591);
-  EXPECT_EQ(host.shows[0].y, 500);
-  EXPECT_TRUE(host.shows[0].show);
+  EXPECT_EQ(host.calls, (Calls{"ShowPointerLocator 591,500 show"}));
   // Shown: moves never ask again.
   core.MovementTest({1200, 900});
-  EXPECT_EQ(host.shows.size(), 1u);
+  EXPECT_EQ(host.calls.size(), 1u);
 }
 
 TEST(MovementTest, ConfigurationModeAndTheDefaultRecordNeverShow) {
-  LocatorHost host;
+  FakeHost host;
   TServiceCore core(host);
   core.MovementTest({900, 900});  // autoShowOnMove is off by default
   core.Config().autoShowOnMove = true;
   core.State().serviceMode = kServiceModeConfiguration;
   core.MovementTest({900, 900});
-  EXPECT_TRUE(host.shows.empty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+// A recording fake of the components the service's decisions act on.
+#pragma once
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "service/ServiceHost.h"
+
+namespace vxl {
+
+using Calls = std::vector<std::string>;
+
+// Records what the decisions ask of the components; the queries answer from
+// plain fields the tests set.
+class FakeHost : public IServiceHost {
+ public:
+  std::vector<std::string> calls;
+  std::set<FilterWindowKind> openFilterWindows;
+  bool caretExists = false;
+  bool locatorOnScreen = false;
+  bool monitorOn = false;
+  bool caretVisible = true;
+  WindowRef foreground = 0;
+  Rect foregroundRect{};
+  // Applied to the record when the profile is "loaded".
+  std::function<void()> onLoadProfile;
+
+  void LoadDefaultProfile() override {
+    Log("LoadDefaultProfile");
+    if (onLoadProfile) onLoadProfile();
+  }
+  void CreatePointerLocator() override { Log("CreatePointerLocator"); }
+  void EnableMouseHook() override { Log("EnableMouseHook"); }
+  void ReloadLanguage() override { Log("ReloadLanguage"); }
+  void RegisterHotKeys() override { Log("RegisterHotKeys"); }
+  void UnregisterAllHotKeys() override { Log("UnregisterAllHotKeys"); }
+  bool ForegroundWindowRect(WindowRef wnd, Rect& rect) override {
+    if (wnd != foreground) return false;
+    rect = foregroundRect;
+    return true;
+  }
+  void ApplyLocatorSettings() override { Log("ApplyLocatorSettings"); }
+  bool LocatorOnScreen() override { return locatorOnScreen; }
+  void RepaintLocator() override { Log("RepaintLocator"); }
+  void EnableInactivityTimer(bool enabled) override {
+    Log(std::string("EnableInactivityTimer ") + (enabled ? "on" : "off"));
+  }
+  void TogglePerformanceMonitor() override {
+    Log("TogglePerformanceMonitor");
+    monitorOn = !monitorOn;
+  }
+  bool PerformanceMonitorOn() override { return monitorOn; }
+  void ShowPointerLocator(int x, int y, bool show) override {
+    Log("ShowPointerLocator " + std::to_string(x) + "," + std::to_string(y) +
+        (show ? " show" : " hide"));
+    locatorOnScreen = show;
+  }
+  bool CaretLocatorExists() override { return caretExists; }
+  bool CaretLocatorVisible() override { return caretExists && caretVisible; }
+  void NextCaretBarType() override { Log("NextCaretBarType"); }
+  void SetCaretLocatorState(int state) override {
+    Log("SetCaretLocatorState " + std::to_string(state));
+  }
+  void PreviewCaretAt(int x, int y) override {
+    Log("PreviewCaretAt " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void SetCaretOpacity(std::uint8_t opacity) override {
+    Log("SetCaretOpacity " + std::to_string(opacity));
+  }
+  void SwitchCaretLocator(CaretSwitch form) override {
+    static const char* names[] = {"Toggle", "Preview", "Off"};
+    Log(std::string("SwitchCaretLocator ") + names[static_cast<int>(form)]);
+    // The toggle and preview create the window, off frees it.
+    caretExists = form != CaretSwitch::Off && (form == CaretSwitch::Preview || !caretExists);
+  }
+  void EnsureWinEventHook(bool toolTipsMinTop) override {
+    Log(std::string("EnsureWinEventHook ") + (toolTipsMinTop ? "tooltips" : "-"));
+  }
+  void StartWinEventHook() override { Log("StartWinEventHook"); }
+  bool FilterWindowExists(FilterWindowKind kind) override {
+    return openFilterWindows.count(kind) != 0;
+  }
+  void CloseFilterWindow(FilterWindowKind kind) override { Log("Close " + Name(kind)); }
+  void FreeFilterWindow(FilterWindowKind kind) override {
+    Log("Free " + Name(kind));
+    openFilterWindows.erase(kind);
+  }
+  void OpenFilterWindow(FilterWindowKind kind) override {
+    Log("Open " + Name(kind));
+    openFilterWindows.insert(kind);
+  }
+  void RaiseFilterFrame() override { Log("RaiseFilterFrame"); }
+  void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
+    Log("SendFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
+  }
+  void CaptureFilterColour(int which) override {
+    Log("CaptureFilterColour " + std::to_string(which));
+  }
+  void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
+    Log("PostFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
+  }
+  void BringApplicationToFront() override { Log("BringApplicationToFront"); }
+  void RaiseFilterLensTopmost() override { Log("RaiseFilterLensTopmost"); }
+  void RaiseCaretLocatorTopmost() override { Log("RaiseCaretLocatorTopmost"); }
+
+ private:
+  static std::string Name(FilterWindowKind kind) {
+    static const char* names[] = {"Frame", "Lens", "Settings", "Templates"};
+    return names[static_cast<int>(kind)];
+  }
+  void Log(std::string call) { calls.push_back(std::move(call)); }
+};
+
+}  // namespace vxl
