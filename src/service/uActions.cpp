@@ -28,7 +28,7 @@ const TActions::ActionRange TActions::kActions[] = {
     {304, 305, &TActions::MoveForegroundWindow},
     {400, 403, &TActions::InsertDate},
     {498, 499, &TActions::CaptureColour},
-    {901, 903, &TActions::ExitWindows},
+    {901, 903, &TActions::EndSession},
     {904, 905, &TActions::Suspend},
     {950, 950, &TActions::StartConfiguration},
     {951, 951, &TActions::ShowHelp},
@@ -174,9 +174,9 @@ void TActions::CaptureColour(std::int32_t code) {
   }
 }
 
-void TActions::ExitWindows(std::int32_t code) {
+void TActions::EndSession(std::int32_t code) {
   static constexpr unsigned kFlags[] = {kExitShutdown, kExitReboot, kExitLogOff};
-  system_.ExitWindows(kFlags[code - 901]);
+  system_.ExitSession(kFlags[code - 901]);
 }
 
 void TActions::Suspend(std::int32_t code) {

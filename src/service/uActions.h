@@ -45,7 +45,7 @@ class TActions {
   void MoveForegroundWindow(std::int32_t code);
   void InsertDate(std::int32_t code);
   void CaptureColour(std::int32_t code);
-  void ExitWindows(std::int32_t code);
+  void EndSession(std::int32_t code);
   void Suspend(std::int32_t code);
   void StartConfiguration(std::int32_t);
   void ShowHelp(std::int32_t);

@@ -54,7 +54,7 @@ class ISystemUtilities {
   virtual void InjectRightClick(Point absolute) = 0;
 
   // ExitWindowsEx with the shutdown privilege around it.
-  virtual bool ExitWindows(unsigned flags) = 0;
+  virtual bool ExitSession(unsigned flags) = 0;
   virtual bool Suspend(bool hibernate, bool force, bool disableWakeEvents) = 0;
 
   // Starts a program of the program folder with the shell; false when the

@@ -63,8 +63,8 @@ class FakeSystemUtilities : public ISystemUtilities {
   void InjectRightClick(Point absolute) override {
     Log("InjectRightClick " + std::to_string(absolute.x) + "," + std::to_string(absolute.y));
   }
-  bool ExitWindows(unsigned flags) override {
-    Log("ExitWindows " + std::to_string(flags));
+  bool ExitSession(unsigned flags) override {
+    Log("ExitSession " + std::to_string(flags));
     return true;
   }
   bool Suspend(bool hibernate, bool force, bool disableWake) override {

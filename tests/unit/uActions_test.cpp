@@ -56,9 +56,9 @@ TEST_F(ActionsTest, TheSimpleActionsDoWhatTheirCodeSays) {
       {304, {"MoveForegroundWindowBy -10"}},
       {305, {"MoveForegroundWindowBy 10"}},
       {499, {"Beep"}},  // no filter settings dialog to take the colour
-      {901, {"ExitWindows 1"}},
-      {902, {"ExitWindows 2"}},
-      {903, {"ExitWindows 0"}},
+      {901, {"ExitSession 1"}},
+      {902, {"ExitSession 2"}},
+      {903, {"ExitSession 0"}},
       {904, {"Suspend hibernate"}},
       {905, {"Suspend standby"}},
       {950, {"StartProgram Vexilor2Config.exe"}},
