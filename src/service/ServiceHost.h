@@ -80,6 +80,8 @@ class IServiceHost {
   // The filter settings dialog takes the colour under the pointer as its
   // first or second colour (which = 1 or 2).
   virtual void CaptureFilterColour(int which) = 0;
+  // The filter settings dialog shows the colour under the pointer.
+  virtual void ShowPixelColour(Point position, WindowRef window) = 0;
 
   // Application-level window order.
   virtual void BringApplicationToFront() = 0;

@@ -161,6 +161,7 @@ void TVexilor2Wnd::SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lPara
 }
 
 void TVexilor2Wnd::CaptureFilterColour(int) {}
+void TVexilor2Wnd::ShowPixelColour(Point, WindowRef) {}
 
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
 void TVexilor2Wnd::RaiseFilterLensTopmost() {}

@@ -73,6 +73,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void CaptureFilterColour(int which) override;
+  void ShowPixelColour(Point position, WindowRef window) override;
   void BringApplicationToFront() override;
   void RaiseFilterLensTopmost() override;
   void RaiseCaretLocatorTopmost() override;

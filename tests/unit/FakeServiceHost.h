@@ -95,6 +95,9 @@ class FakeHost : public IServiceHost {
   void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
     Log("SendFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
   }
+  void ShowPixelColour(Point p, WindowRef) override {
+    Log("ShowPixelColour " + std::to_string(p.x) + "," + std::to_string(p.y));
+  }
   void CaptureFilterColour(int which) override {
     Log("CaptureFilterColour " + std::to_string(which));
   }
