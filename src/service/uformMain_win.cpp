@@ -1,5 +1,7 @@
 #include "service/uformMain_win.h"
 
+#include <functional>
+
 #include "ui/WinText_win.h"
 
 namespace vxl {
@@ -29,6 +31,7 @@ bool TVexilor2Wnd::Create(bool startedByConfig) {
   }
   // Black is the colour key and the background: nothing of it is ever seen.
   ::SetLayeredWindowAttributes(Handle(), RGB(0, 0, 0), 0, LWA_COLORKEY);
+  CreateHookMouseXP();
   core_.Start(startedByConfig);
   return true;
 }
@@ -62,7 +65,43 @@ void TVexilor2Wnd::OnActivateApp(bool active) {
   if (!active) core_.RaiseFloatingWindows();
 }
 
-void TVexilor2Wnd::OnDestroy() { ::PostQuitMessage(0); }
+void TVexilor2Wnd::OnDestroy() {
+  // Removes the hook and unloads the library while the receiver still exists.
+  hookMouseXP_.reset();
+  ::PostQuitMessage(0);
+}
+
+// --- mouse hook --------------------------------------------------------------
+
+void TVexilor2Wnd::CreateHookMouseXP() {
+  hookMouseXP_ = std::make_unique<TWinHookMouseXP>(Handle(), kCaption, false);
+  THookMouseXP& hook = hookMouseXP_->Component();
+  hook.OnMouseDown = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseDown, this);
+  hook.OnMouseUp = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseUp, this);
+  hook.OnMouseMove = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseMove, this);
+  hook.OnMouseWheelUp = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseWheelUp, this);
+  hook.OnMouseWheelDown = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseWheelDown, this);
+}
+
+void TVexilor2Wnd::EnableMouseHook() {
+  if (hookMouseXP_) hookMouseXP_->Component().SetEnabled(true);
+}
+
+// Mouse shortcuts are interpreted in these handlers; until that arrives they
+// leave StopMsg alone, so every mouse message of the desktop passes.
+void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx, TShiftStateEx,
+                                        std::int32_t, std::int32_t, WindowRef, std::uint32_t,
+                                        std::uint32_t, std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx, TShiftStateEx,
+                                      std::int32_t, std::int32_t, WindowRef, std::uint32_t,
+                                      std::uint32_t, std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t,
+                                        std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
+                                        bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx, Point, WindowRef,
+                                           bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx, Point, WindowRef,
+                                             bool&) {}
 
 // --- components -----------------------------------------------------------
 // The components below arrive one by one (profiles, pointer and caret
@@ -71,7 +110,6 @@ void TVexilor2Wnd::OnDestroy() { ::PostQuitMessage(0); }
 
 void TVexilor2Wnd::LoadDefaultProfile() {}
 void TVexilor2Wnd::CreatePointerLocator() {}
-void TVexilor2Wnd::EnableMouseHook() {}
 void TVexilor2Wnd::ReloadLanguage() {}
 void TVexilor2Wnd::RegisterHotKeys() {}
 void TVexilor2Wnd::UnregisterAllHotKeys() {}

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "service/HookMouseXP_win.h"
 #include "service/ServiceHost.h"
 #include "service/uformMain.h"
 #include "ui/BaseWindow_win.h"
@@ -35,6 +38,25 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnActivateApp(bool active);
   void OnDestroy();
+
+  // The mouse hook component, created disabled and bound to the handlers
+  // below; start-up enables it.
+  void CreateHookMouseXP();
+  void HookMouseXPMouseDown(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
+                            std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+                            std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
+                            std::uint32_t MouseData, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseUp(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
+                          std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+                          std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
+                          std::uint32_t MouseData, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseMove(THookMouseXP& Sender, TShiftStateEx Shift, std::int32_t X,
+                            std::int32_t Y, WindowRef HandleWindow, std::uint32_t HitTestCode,
+                            std::uint32_t ExtraInfo, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseWheelUp(THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos,
+                               WindowRef HandleWindow, bool& StopMsg);
+  void HookMouseXPMouseWheelDown(THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos,
+                                 WindowRef HandleWindow, bool& StopMsg);
 
   // IServiceHost
   void LoadDefaultProfile() override;
@@ -68,6 +90,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void RaiseCaretLocatorTopmost() override;
 
   TServiceCore core_;
+  std::unique_ptr<TWinHookMouseXP> hookMouseXP_;  // exists while the window does
 };
 
 }  // namespace vxl
