@@ -120,18 +120,21 @@ void THookMouseXP::Load() {
     system_.ShowMessage(kTextDllNotFound + path);
     return;
   }
-  hasFinalisation_ = system_.BindFinalisationHook();
+  const bool hasFinalisation = system_.BindFinalisationHook();
   // Without the initialisation export nothing is hooked, silently.
-  if (system_.BindInitialisationHook() && !system_.CallInitialisationHook()) {
+  if (!system_.BindInitialisationHook()) return;
+  if (system_.CallInitialisationHook()) {
+    hooked_ = hasFinalisation;
+  } else {
     system_.ShowMessage(kTextInitFailed);
   }
 }
 
 void THookMouseXP::Unload() {
-  if (hasFinalisation_) system_.CallFinalisationHook();
+  if (hooked_) system_.CallFinalisationHook();
   if (libraryLoaded_) system_.FreeHookLibrary();
   libraryLoaded_ = false;
-  hasFinalisation_ = false;
+  hooked_ = false;
 }
 
 std::intptr_t THookMouseXP::HandleForwardedMessage(const void* block, std::size_t size,

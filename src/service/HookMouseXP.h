@@ -216,6 +216,7 @@ class THookMouseXP {
   const std::string& DirectoryDll() const { return directoryDll_; }
   void SetDirectoryDll(std::string value) { directoryDll_ = NormaliseDirectoryDll(std::move(value)); }
   bool LibraryLoaded() const { return libraryLoaded_; }
+  bool Hooked() const { return hooked_; }
 
   // One forwarded copy-data block and the key state sampled on its arrival;
   // the answer goes back through the hook (non-zero = swallow).
@@ -242,7 +243,9 @@ class THookMouseXP {
   bool stopMessage_ = false;
   std::string directoryDll_;
   bool libraryLoaded_ = false;
-  bool hasFinalisation_ = false;
+  // Only a hook this component installed is removed: the library's
+  // finalisation removes whatever hook is recorded, even another process's.
+  bool hooked_ = false;
 };
 
 }  // namespace vxl

@@ -227,6 +227,7 @@ TEST(HookMouseXPComponent, LoadsByNameOnlyWhenEnabledAndLoaded) {
     hook.Loaded();
     EXPECT_EQ(system.calls, (Calls{"load ZARTHOOK.DLL", "init"}));
     EXPECT_TRUE(hook.LibraryLoaded());
+    EXPECT_TRUE(hook.Hooked());
   }
   EXPECT_EQ(system.calls, (Calls{"load ZARTHOOK.DLL", "init", "fin", "free"}));
 
@@ -270,7 +271,8 @@ TEST(HookMouseXPComponent, FailuresShowTheirTextsAndLeaveTheComponentEnabled) {
     EXPECT_TRUE(hook.LibraryLoaded()) << "the library stays loaded";
   }
   EXPECT_EQ(refused.calls, (Calls{"load ZARTHOOK.DLL", "init",
-                                  "box Erreur \xC3\xA0 l'initialisation du Hook", "fin", "free"}));
+                                  "box Erreur \xC3\xA0 l'initialisation du Hook", "free"}))
+      << "the hook recorded by someone else must stay in place";
 
   FakeLibrarySystem noExports;
   noExports.hasInitialisation = false;
