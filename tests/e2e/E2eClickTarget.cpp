@@ -10,9 +10,11 @@ constexpr const wchar_t* kTargetClass = L"VxlE2eClickTarget";
 constexpr UINT kAskLeftPresses = WM_APP + 1;
 constexpr UINT kAskLastLeftPressTicks = WM_APP + 2;
 constexpr UINT kAskHookLibraryLoaded = WM_APP + 3;
+constexpr UINT kAskLeftReleases = WM_APP + 4;
 
 struct TargetState {
   int leftPresses = 0;
+  int leftReleases = 0;
   LONGLONG lastLeftPress = 0;
 };
 // The helper has exactly one window; its procedure has no other way to it.
@@ -24,7 +26,9 @@ LRESULT CALLBACK TargetProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
       gTarget.lastLeftPress = Ticks();
       ++gTarget.leftPresses;
       return 0;
+    case WM_LBUTTONUP: ++gTarget.leftReleases; return 0;
     case kAskLeftPresses: return gTarget.leftPresses;
+    case kAskLeftReleases: return gTarget.leftReleases;
     case kAskLastLeftPressTicks: return static_cast<LRESULT>(gTarget.lastLeftPress);
     case kAskHookLibraryLoaded: return ::GetModuleHandleW(L"ZARTHOOK.DLL") != nullptr;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
@@ -75,6 +79,10 @@ POINT ClickTarget::Centre() const {
 
 int ClickTarget::LeftPresses() const {
   return static_cast<int>(Send(wnd_, kAskLeftPresses, 0, 0).value_or(-1));
+}
+
+int ClickTarget::LeftReleases() const {
+  return static_cast<int>(Send(wnd_, kAskLeftReleases, 0, 0).value_or(-1));
 }
 
 LONGLONG ClickTarget::LastLeftPressTicks() const {

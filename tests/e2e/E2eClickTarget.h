@@ -1,6 +1,6 @@
 // A window of another process for the mouse tests: the test program started
 // again with --click-target shows a topmost coloured window that counts the
-// left presses it receives, notes when the last one arrived, and tells
+// left presses and releases it receives, notes when the last one arrived, and tells
 // whether the hook library was loaded into its process.
 #pragma once
 
@@ -28,6 +28,7 @@ class ClickTarget {
   POINT Centre() const;
 
   int LeftPresses() const;
+  int LeftReleases() const;
   // Ticks() when the last left press reached the window; 0 before any.
   LONGLONG LastLeftPressTicks() const;
   bool HookLibraryLoaded() const;

@@ -264,6 +264,33 @@ std::wstring WindowText(HWND wnd) {
   return std::wstring(text, length > 0 ? length : 0);
 }
 
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+  // The box exists before its texts are set; it shows once it is ready.
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND box : TopLevelWindows(L"#32770", processId)) {
+          if (::IsWindowVisible(box)) found = box;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  std::wstring text;
+  ::EnumChildWindows(
+      box,
+      [](HWND child, LPARAM lParam) -> BOOL {
+        auto* joined = reinterpret_cast<std::wstring*>(lParam);
+        if (WindowClassName(child) == L"Static") *joined += WindowText(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
 std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
                             UINT timeoutMs) {
   DWORD_PTR result = 0;

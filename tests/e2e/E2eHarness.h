@@ -96,6 +96,11 @@ class Backdrop {
   HWND wnd_ = nullptr;
 };
 
+// A shown message box of a process (a dialog of class #32770), and the text it
+// shows (its static controls' texts, joined).
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
+std::wstring MessageBoxText(HWND box);
+
 // Handles the test thread's own window messages for a while.
 void PumpMessages(DWORD forMs = 0);
 

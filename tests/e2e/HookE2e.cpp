@@ -1,5 +1,7 @@
 #include "HookE2e.h"
 
+#include <tlhelp32.h>
+
 namespace e2e {
 
 std::optional<TDonneesHook> ReadHookSection() {
@@ -23,6 +25,32 @@ HWND HookReceiverInSection() {
 bool NoHookRecorded() {
   const auto content = ReadHookSection();
   return !content || content->HandleHook == 0;
+}
+
+SuspendedProcess::SuspendedProcess(DWORD processId) {
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Thread32First(snapshot, &entry); more;
+       more = ::Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID != processId) continue;
+    HANDLE thread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
+    if (thread == nullptr) continue;
+    if (::SuspendThread(thread) == static_cast<DWORD>(-1)) {
+      ::CloseHandle(thread);
+      continue;
+    }
+    threads_.push_back(thread);
+  }
+  ::CloseHandle(snapshot);
+}
+
+SuspendedProcess::~SuspendedProcess() {
+  for (HANDLE thread : threads_) {
+    ::ResumeThread(thread);
+    ::CloseHandle(thread);
+  }
 }
 
 TestHookLibrary::TestHookLibrary(const std::wstring& folder) {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hook/ZartHookRecords.h"
 
@@ -33,6 +34,20 @@ class TestHookLibrary {
   BOOLEAN(WINAPI* init_)(HWND) = nullptr;
   void(WINAPI* fin_)() = nullptr;
   bool installed_ = false;
+};
+
+// Every thread of a process stopped for the object's lifetime: a service
+// that does not answer.
+class SuspendedProcess {
+ public:
+  explicit SuspendedProcess(DWORD processId);
+  ~SuspendedProcess();
+  SuspendedProcess(const SuspendedProcess&) = delete;
+  SuspendedProcess& operator=(const SuspendedProcess&) = delete;
+  std::size_t ThreadCount() const { return threads_.size(); }
+
+ private:
+  std::vector<HANDLE> threads_;
 };
 
 // Runs before a mouse test: no hook may be left over from an earlier one.
