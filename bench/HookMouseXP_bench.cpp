@@ -1,13 +1,13 @@
 // Every mouse message of the desktop is decoded by the service while the
 // thread that produced it waits: the decoding must be cheap and allocate
 // nothing. The allocation counter below makes the second half visible.
-#include "service/HookMouseXP.h"
-
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
+
+#include "service/HookMouseXP.h"
 
 namespace {
 std::atomic<long> gAllocations{0};
@@ -28,17 +28,17 @@ namespace {
 
 // A realistic mix: mostly moves, some buttons, a wheel notch, a double click.
 const TMouseHookData kMix[] = {
-    {0x0200, 10, 20, 0x1234, 1, 0, 0},          {0x0200, 11, 20, 0x1234, 1, 0, 0},
-    {0x0201, 11, 20, 0x1234, 1, 0, 0},          {0x0200, 12, 21, 0x1234, 1, 0, 0},
-    {0x0202, 12, 21, 0x1234, 1, 0, 0},          {0x020A, 12, 21, 0x1234, 1, 0, 0xFF880000},
-    {0x00A0, 12, 21, 0x1234, 2, 0, 0},          {0x020B, 12, 21, 0x1234, 1, 0, 0x00010020},
-    {0x0203, 12, 21, 0x1234, 1, 0, 0},          {0x0200, 13, 22, 0x1234, 1, 0, 0},
+    {0x0200, 10, 20, 0x1234, 1, 0, 0}, {0x0200, 11, 20, 0x1234, 1, 0, 0},
+    {0x0201, 11, 20, 0x1234, 1, 0, 0}, {0x0200, 12, 21, 0x1234, 1, 0, 0},
+    {0x0202, 12, 21, 0x1234, 1, 0, 0}, {0x020A, 12, 21, 0x1234, 1, 0, 0xFF880000},
+    {0x00A0, 12, 21, 0x1234, 2, 0, 0}, {0x020B, 12, 21, 0x1234, 1, 0, 0x00010020},
+    {0x0203, 12, 21, 0x1234, 1, 0, 0}, {0x0200, 13, 22, 0x1234, 1, 0, 0},
 };
 constexpr std::size_t kMixSize = sizeof kMix / sizeof kMix[0];
 
 void ReportAllocations(benchmark::State& state, long before) {
-  state.counters["allocs/iter"] = benchmark::Counter(
-      static_cast<double>(gAllocations - before) / static_cast<double>(state.iterations()));
+  state.counters["allocs/iter"] = benchmark::Counter(static_cast<double>(gAllocations - before) /
+                                                     static_cast<double>(state.iterations()));
 }
 
 void BM_DecodeForwardedRecord(benchmark::State& state) {

@@ -88,9 +88,7 @@ static LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 /* A recorded hook whose receiver is gone was left by a service that ended
  * without removing it; it must not keep every later service from hooking. */
-static BOOL RecordedHookIsStale(void) {
-  return !IsWindow(WindowFromBits(gShared->HandleReceiver));
-}
+static BOOL RecordedHookIsStale(void) { return !IsWindow(WindowFromBits(gShared->HandleReceiver)); }
 
 __declspec(dllexport) BOOLEAN WINAPI InitialisationHook(HWND receiver) {
   HHOOK hook;

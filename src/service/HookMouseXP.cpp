@@ -178,9 +178,8 @@ void THookMouseXP::FireWheel(const TMouseHookData& data, const TDecodedMouseMess
 void THookMouseXP::FireButton(const TMouseHookEvent& event, const TMouseHookData& data,
                               const TDecodedMouseMessage& decoded, bool& stop) {
   if (!event) return;
-  event(*this, decoded.button, decoded.shift, data.X, data.Y,
-        WindowFromRecord(data.HandleWindow), data.HitTestCode, data.ExtraInfo, data.MouseData,
-        decoded.clientArea, stop);
+  event(*this, decoded.button, decoded.shift, data.X, data.Y, WindowFromRecord(data.HandleWindow),
+        data.HitTestCode, data.ExtraInfo, data.MouseData, decoded.clientArea, stop);
 }
 
 }  // namespace vxl

@@ -108,9 +108,8 @@ struct SampledKey {
   TShiftElement element;
 };
 inline constexpr SampledKey kSampledKeys[] = {
-    {0x01, ssLeft},  {0x02, ssRight}, {0x04, ssMiddle},   {0x10, ssShift}, {0x11, ssCtrl},
-    {0x12, ssAlt},   {0x5B, ssWin},   {0x5C, ssWin},      {0x05, ssPrevious},
-    {0x06, ssNext},
+    {0x01, ssLeft}, {0x02, ssRight}, {0x04, ssMiddle}, {0x10, ssShift},    {0x11, ssCtrl},
+    {0x12, ssAlt},  {0x5B, ssWin},   {0x5C, ssWin},    {0x05, ssPrevious}, {0x06, ssNext},
 };
 
 // Builds the shift set from a key-state query: isDown(virtualKey) tells
@@ -131,8 +130,8 @@ struct TDecodedMouseMessage {
   MouseEventKind kind = MouseEventKind::None;
   TMouseButtonEx button = mbxLeft;  // down and up only
   bool clientArea = true;
-  TShiftStateEx shift;              // the sampled state less the pressed button
-  std::int32_t wheelDelta = 0;      // wheel only: negative deltas become -120
+  TShiftStateEx shift;          // the sampled state less the pressed button
+  std::int32_t wheelDelta = 0;  // wheel only: negative deltas become -120
 };
 
 // Decodes a record by the message table; sampled is the key state at the
@@ -158,23 +157,22 @@ class THookMouseXP;
 // Event types; Sender is the component. StopMsg starts false for each
 // message and keeps what earlier handlers of the same message left in it.
 using TMouseHookMessage = std::function<void(
-    THookMouseXP& Sender, std::int32_t Msg, std::int32_t X, std::int32_t Y,
-    WindowRef HandleWindow, std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
-    std::uint32_t MouseData, bool& StopMsg)>;
+    THookMouseXP& Sender, std::int32_t Msg, std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+    std::uint32_t HitTestCode, std::uint32_t ExtraInfo, std::uint32_t MouseData, bool& StopMsg)>;
 using TMouseHookEvent = std::function<void(
     THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift, std::int32_t X,
     std::int32_t Y, WindowRef HandleWindow, std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
     std::uint32_t MouseData, bool ClientArea, bool& StopMsg)>;
-using TMouseMoveHookEvent = std::function<void(
-    THookMouseXP& Sender, TShiftStateEx Shift, std::int32_t X, std::int32_t Y,
-    WindowRef HandleWindow, std::uint32_t HitTestCode, std::uint32_t ExtraInfo, bool ClientArea,
-    bool& StopMsg)>;
+using TMouseMoveHookEvent =
+    std::function<void(THookMouseXP& Sender, TShiftStateEx Shift, std::int32_t X, std::int32_t Y,
+                       WindowRef HandleWindow, std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
+                       bool ClientArea, bool& StopMsg)>;
 using TMouseWheelHookEvent =
     std::function<void(THookMouseXP& Sender, TShiftStateEx Shift, std::int32_t WheelDelta,
                        Point MousePos, WindowRef HandleWindow, bool& StopMsg)>;
-using TMouseWheelUpDownHookEvent = std::function<void(
-    THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos, WindowRef HandleWindow,
-    bool& StopMsg)>;
+using TMouseWheelUpDownHookEvent =
+    std::function<void(THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos,
+                       WindowRef HandleWindow, bool& StopMsg)>;
 
 // What the component needs of the system: the hook library and the user.
 class IHookLibrarySystem {
@@ -196,7 +194,9 @@ class IHookLibrarySystem {
 class THookMouseXP {
  public:
   static constexpr const char* kLibraryName = "ZARTHOOK.DLL";
-  static constexpr const char* kTextDllNotFound = "Dll non trouv\xC3\xA9" "e : ";
+  static constexpr const char* kTextDllNotFound =
+      "Dll non trouv\xC3\xA9"
+      "e : ";
   static constexpr const char* kTextInitFailed = "Erreur \xC3\xA0 l'initialisation du Hook";
 
   // Nothing is loaded until Loaded() or Enabled goes from false to true.
@@ -214,14 +214,15 @@ class THookMouseXP {
   bool StopMessage() const { return stopMessage_; }
   void SetStopMessage(bool value) { stopMessage_ = value; }
   const std::string& DirectoryDll() const { return directoryDll_; }
-  void SetDirectoryDll(std::string value) { directoryDll_ = NormaliseDirectoryDll(std::move(value)); }
+  void SetDirectoryDll(std::string value) {
+    directoryDll_ = NormaliseDirectoryDll(std::move(value));
+  }
   bool LibraryLoaded() const { return libraryLoaded_; }
   bool Hooked() const { return hooked_; }
 
   // One forwarded copy-data block and the key state sampled on its arrival;
   // the answer goes back through the hook (non-zero = swallow).
-  std::intptr_t HandleForwardedMessage(const void* block, std::size_t size,
-                                       TShiftStateEx sampled);
+  std::intptr_t HandleForwardedMessage(const void* block, std::size_t size, TShiftStateEx sampled);
 
   TMouseHookEvent OnMouseDown;
   TMouseHookEvent OnMouseUp;

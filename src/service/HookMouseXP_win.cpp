@@ -21,8 +21,7 @@ LRESULT TReceptionMessageCopyData::HandleMessage(UINT message, WPARAM wParam, LP
 
 LRESULT TReceptionMessageCopyData::OnCopyData(const COPYDATASTRUCT* data) {
   if (data == nullptr || data->cbData != sizeof(TMouseHookData)) return 0;
-  return component_.HandleForwardedMessage(data->lpData, data->cbData,
-                                           SampleDesktopShiftState());
+  return component_.HandleForwardedMessage(data->lpData, data->cbData, SampleDesktopShiftState());
 }
 
 TShiftStateEx SampleDesktopShiftState() {

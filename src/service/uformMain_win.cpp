@@ -89,17 +89,15 @@ void TVexilor2Wnd::EnableMouseHook() {
 
 // Mouse shortcuts are interpreted in these handlers; until that arrives they
 // leave StopMsg alone, so every mouse message of the desktop passes.
-void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx, TShiftStateEx,
-                                        std::int32_t, std::int32_t, WindowRef, std::uint32_t,
-                                        std::uint32_t, std::uint32_t, bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx, TShiftStateEx,
-                                      std::int32_t, std::int32_t, WindowRef, std::uint32_t,
-                                      std::uint32_t, std::uint32_t, bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t,
+void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
                                         std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
-                                        bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx, Point, WindowRef,
-                                           bool&) {}
+                                        std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
+                                      std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
+                                      std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t, std::int32_t,
+                                        WindowRef, std::uint32_t, std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx, Point, WindowRef, bool&) {}
 void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx, Point, WindowRef,
                                              bool&) {}
 

@@ -291,11 +291,9 @@ std::wstring MessageBoxText(HWND box) {
   return text;
 }
 
-std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
-                            UINT timeoutMs) {
+std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
   DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(wnd, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs,
-                             &result)) {
+  if (!::SendMessageTimeoutW(wnd, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
     return std::nullopt;
   }
   return static_cast<LRESULT>(result);

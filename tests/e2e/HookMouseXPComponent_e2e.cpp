@@ -50,8 +50,9 @@ class HookMouseXPComponent : public ::testing::Test {
                                vxl::WindowRef, bool&) { wheels_.push_back(delta); };
     hook.OnMouseWheelDown = [this](THookMouseXP&, TShiftStateEx, vxl::Point, vxl::WindowRef,
                                    bool&) { ++wheelDowns_; };
-    hook.OnMouseWheelUp = [this](THookMouseXP&, TShiftStateEx, vxl::Point, vxl::WindowRef,
-                                 bool&) { ++wheelUps_; };
+    hook.OnMouseWheelUp = [this](THookMouseXP&, TShiftStateEx, vxl::Point, vxl::WindowRef, bool&) {
+      ++wheelUps_;
+    };
     hook.SetDirectoryDll(vxl::win::Narrow(folder_.Path()));
     hook.SetEnabled(true);
     ASSERT_TRUE(hook.Hooked());
@@ -97,9 +98,8 @@ TEST_F(HookMouseXPComponent, RealInputBecomesTypedEventsWithTheHeldButtons) {
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + Point(centre) +
                            L" mousedown 3 sleep 0.3 click 1 sleep 0.3 mouseup 3 sleep 0.2"
                            L" click 5 click 4 click 8"));
-  ASSERT_TRUE(e2e::WaitUntil([&] {
-    return Presses(vxl::mbxPrevious) == 1 && wheels_.size() == 2;
-  })) << "events seen: " << buttons_.size() << " buttons, " << wheels_.size() << " wheels";
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Presses(vxl::mbxPrevious) == 1 && wheels_.size() == 2; }))
+      << "events seen: " << buttons_.size() << " buttons, " << wheels_.size() << " wheels";
 
   const ButtonEvent* left = LastPress(vxl::mbxLeft);
   ASSERT_NE(left, nullptr);

@@ -100,8 +100,8 @@ TEST_F(ServiceMouseHook, AMissingLibraryIsReportedWithThePathTried) {
 
 TEST_F(ServiceMouseHook, AHookHeldElsewhereIsReportedAndLeftInPlace) {
   e2e::TestHookLibrary library(folder_.Path());
-  HWND ours = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                nullptr);
+  HWND ours =
+      ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_TRUE(library.Initialise(ours));
   const TDonneesHook held = *e2e::ReadHookSection();
 

@@ -93,8 +93,8 @@ TEST_F(ZartHookLibrary, TheReceiverAnswerDecidesWhetherTheClickReachesTheTarget)
   const auto section = e2e::ReadHookSection();
   ASSERT_TRUE(section.has_value());
   EXPECT_NE(section->HandleHook, 0u);
-  EXPECT_EQ(section->HandleReceiver, static_cast<std::uint32_t>(
-                                         reinterpret_cast<UINT_PTR>(receiver_.Handle())));
+  EXPECT_EQ(section->HandleReceiver,
+            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(receiver_.Handle())));
   EXPECT_EQ(section->reserved, 0u);
 
   const POINT centre = target_.Centre();
@@ -125,10 +125,10 @@ TEST_F(ZartHookLibrary, WheelAndExtraButtonsCarryTheirNumbersInTheHighWord) {
   ASSERT_TRUE(library_.Initialise(receiver_.Handle()));
   // Buttons 4 and 5 turn the wheel away and towards the user; 8 and 9 are
   // the extra buttons.
-  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + Point(target_.Centre()) +
-                           L" click 5 click 4 click 8 click 9"));
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] { return receiver_.Count(0x020A) == 2 && receiver_.Count(0x020C) == 2; }));
+  ASSERT_TRUE(
+      e2e::XdoTool(L"mousemove " + Point(target_.Centre()) + L" click 5 click 4 click 8 click 9"));
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return receiver_.Count(0x020A) == 2 && receiver_.Count(0x020C) == 2; }));
   const auto wheels = receiver_.Of(0x020A);
   EXPECT_EQ(HighWord(wheels[0].MouseData), -120);
   EXPECT_EQ(HighWord(wheels[1].MouseData), 120);

@@ -9,7 +9,7 @@
 namespace vxl {
 namespace {
 
-constexpr TShiftStateEx kEverything{ssShift, ssAlt,   ssCtrl,     ssLeft, ssRight,
+constexpr TShiftStateEx kEverything{ssShift,  ssAlt, ssCtrl,     ssLeft, ssRight,
                                     ssMiddle, ssWin, ssPrevious, ssNext};
 
 TMouseHookData Record(std::int32_t msg, std::uint32_t mouseData = 0) {
@@ -49,8 +49,8 @@ TEST(HookMouseXPDecode, EveryListedMessageGivesItsKindButtonAreaAndShift) {
   for (const DecodeCase& c : kTable) {
     for (TShiftStateEx sampled : {TShiftStateEx{}, kEverything, TShiftStateEx{ssCtrl}}) {
       const TDecodedMouseMessage d = DecodeMouseMessage(Record(c.msg), sampled);
-      SCOPED_TRACE(testing::Message() << "msg 0x" << std::hex << c.msg << " sampled 0x"
-                                      << sampled.Bits());
+      SCOPED_TRACE(testing::Message()
+                   << "msg 0x" << std::hex << c.msg << " sampled 0x" << sampled.Bits());
       EXPECT_EQ(d.kind, c.kind);
       if (c.kind == MouseEventKind::Down || c.kind == MouseEventKind::Up) {
         EXPECT_EQ(d.button, c.button);
@@ -95,8 +95,7 @@ TEST(HookMouseXPDecode, XButtonsAreNamedByTheHighWordAndDropBothXButtonsOnPress)
 }
 
 TEST(HookMouseXPDecode, APressKeepsTheOtherButtonsHeld) {
-  const TDecodedMouseMessage left =
-      DecodeMouseMessage(Record(kWmLButtonDown), {ssRight, ssLeft});
+  const TDecodedMouseMessage left = DecodeMouseMessage(Record(kWmLButtonDown), {ssRight, ssLeft});
   EXPECT_EQ(left.button, mbxLeft);
   EXPECT_EQ(left.shift, (TShiftStateEx{ssRight}));
   // The release reports the sampled state as it is.
@@ -105,8 +104,8 @@ TEST(HookMouseXPDecode, APressKeepsTheOtherButtonsHeld) {
 }
 
 TEST(HookMouseXPDecode, UnlistedMessagesAreOfNoKindAndKeepTheSampledState) {
-  const std::int32_t unlisted[] = {kWmLButtonDblClk, 0x0206, 0x0209, 0x020D, kWmMouseHWheel,
-                                   0x00A3,           0x00A6, 0x00A9, 0x00AD, 0x0000,
+  const std::int32_t unlisted[] = {kWmLButtonDblClk, 0x0206, 0x0209,    0x020D, kWmMouseHWheel,
+                                   0x00A3,           0x00A6, 0x00A9,    0x00AD, 0x0000,
                                    0x0100,           -1,     0x7FFFFFFF};
   for (std::int32_t msg : unlisted) {
     const TDecodedMouseMessage d = DecodeMouseMessage(Record(msg, 0xFF880000), kEverything);
@@ -121,9 +120,8 @@ TEST(HookMouseXPDecode, WheelTowardsTheUserIsAlwaysOneNotchAwayIsAsReported) {
     std::int16_t reported;
     std::int32_t delta;
   };
-  const WheelCase cases[] = {{-120, -120}, {120, 120},  {-30, -120}, {30, 30},  {-240, -120},
-                             {240, 240},   {0, 0},      {-1, -120},  {32767, 32767},
-                             {-32768, -120}};
+  const WheelCase cases[] = {{-120, -120}, {120, 120}, {-30, -120}, {30, 30},       {-240, -120},
+                             {240, 240},   {0, 0},     {-1, -120},  {32767, 32767}, {-32768, -120}};
   for (const WheelCase& c : cases) {
     // Key flags in the low word must not leak into the delta.
     const std::uint32_t data =
@@ -134,15 +132,14 @@ TEST(HookMouseXPDecode, WheelTowardsTheUserIsAlwaysOneNotchAwayIsAsReported) {
 }
 
 TEST(HookMouseXPRecord, ReadsExactlyOneLittleEndianRecordAndNothingElse) {
-  const std::uint8_t bytes[29] = {
-      0x01, 0x02, 0x00, 0x00,  // Msg 0x0201
-      0xFE, 0xFF, 0xFF, 0xFF,  // X -2
-      0x00, 0x04, 0x00, 0x00,  // Y 1024
-      0x78, 0x56, 0x34, 0x12,  // HandleWindow
-      0x01, 0x00, 0x00, 0x00,  // HitTestCode HTCLIENT
-      0xEF, 0xBE, 0xAD, 0xDE,  // ExtraInfo
-      0x20, 0x00, 0x02, 0x00,  // MouseData: X button 2, MK_XBUTTON1
-      0xAA};
+  const std::uint8_t bytes[29] = {0x01, 0x02, 0x00, 0x00,  // Msg 0x0201
+                                  0xFE, 0xFF, 0xFF, 0xFF,  // X -2
+                                  0x00, 0x04, 0x00, 0x00,  // Y 1024
+                                  0x78, 0x56, 0x34, 0x12,  // HandleWindow
+                                  0x01, 0x00, 0x00, 0x00,  // HitTestCode HTCLIENT
+                                  0xEF, 0xBE, 0xAD, 0xDE,  // ExtraInfo
+                                  0x20, 0x00, 0x02, 0x00,  // MouseData: X button 2, MK_XBUTTON1
+                                  0xAA};
   TMouseHookData data{};
   ASSERT_TRUE(ReadMouseHookData(bytes, 28, data));
   EXPECT_EQ(data.Msg, 0x0201);
@@ -153,8 +150,8 @@ TEST(HookMouseXPRecord, ReadsExactlyOneLittleEndianRecordAndNothingElse) {
   EXPECT_EQ(data.ExtraInfo, 0xDEADBEEFu);
   EXPECT_EQ(data.MouseData, 0x00020020u);
 
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{27}, std::size_t{29},
-                           std::size_t{612}}) {
+  for (std::size_t size :
+       {std::size_t{0}, std::size_t{1}, std::size_t{27}, std::size_t{29}, std::size_t{612}}) {
     TMouseHookData untouched{7, 7, 7, 7, 7, 7, 7};
     EXPECT_FALSE(ReadMouseHookData(bytes, size, untouched)) << size;
     EXPECT_EQ(untouched.Msg, 7);
@@ -175,9 +172,9 @@ TEST(HookMouseXPShift, SamplesTenKeysIntoTheirElements) {
     TShiftStateEx expected;
   };
   const KeyCase cases[] = {
-      {0x01, {ssLeft}},  {0x02, {ssRight}}, {0x04, {ssMiddle}}, {0x10, {ssShift}},
-      {0x11, {ssCtrl}},  {0x12, {ssAlt}},   {0x5B, {ssWin}},    {0x5C, {ssWin}},
-      {0x05, {ssPrevious}}, {0x06, {ssNext}}, {0xA0, {}},        {0x03, {}},
+      {0x01, {ssLeft}},     {0x02, {ssRight}}, {0x04, {ssMiddle}}, {0x10, {ssShift}},
+      {0x11, {ssCtrl}},     {0x12, {ssAlt}},   {0x5B, {ssWin}},    {0x5C, {ssWin}},
+      {0x05, {ssPrevious}}, {0x06, {ssNext}},  {0xA0, {}},         {0x03, {}},
   };
   for (const KeyCase& c : cases) {
     const TShiftStateEx shift = SampleShiftState([&](int vk) { return vk == c.virtualKey; });
@@ -260,7 +257,8 @@ TEST(HookMouseXPComponent, FailuresShowTheirTextsAndLeaveTheComponentEnabled) {
     EXPECT_FALSE(hook.LibraryLoaded());
   }
   EXPECT_EQ(missing.calls, (Calls{"load D:\\x\\ZARTHOOK.DLL",
-                                  "box Dll non trouv\xC3\xA9" "e : D:\\x\\ZARTHOOK.DLL"}))
+                                  "box Dll non trouv\xC3\xA9"
+                                  "e : D:\\x\\ZARTHOOK.DLL"}))
       << "nothing was loaded, so nothing is finalised or freed";
 
   FakeLibrarySystem refused;
@@ -346,8 +344,7 @@ class HookMouseXPEvents : public ::testing::Test {
     };
   }
 
-  std::intptr_t Forward(std::int32_t msg, std::uint32_t mouseData = 0,
-                        TShiftStateEx sampled = {}) {
+  std::intptr_t Forward(std::int32_t msg, std::uint32_t mouseData = 0, TShiftStateEx sampled = {}) {
     const TMouseHookData data{msg, 300, 200, 0x4242, 1, 0, mouseData};
     return hook_.HandleForwardedMessage(&data, sizeof data, sampled);
   }
@@ -361,8 +358,7 @@ class HookMouseXPEvents : public ::testing::Test {
 TEST_F(HookMouseXPEvents, TheRawMessageComesFirstThenItsTypedEvent) {
   EXPECT_EQ(Forward(kWmLButtonDown, 0, {ssLeft, ssRight}), 0);
   EXPECT_EQ(Forward(kWmNcMouseMove, 0, {ssShift}), 0);
-  EXPECT_EQ(log_, (Calls{"message 513 300,200 wnd 16962 data 0",
-                         "down button 0 shift 16 client",
+  EXPECT_EQ(log_, (Calls{"message 513 300,200 wnd 16962 data 0", "down button 0 shift 16 client",
                          "message 160 300,200 wnd 16962 data 0", "move shift 1 frame"}));
 }
 
@@ -415,8 +411,8 @@ TEST_F(HookMouseXPEvents, AnyHandlerSettingStopMsgSwallowsAndLaterHandlersSeeIt)
 TEST_F(HookMouseXPEvents, StopMessageSwallowsEveryMouseMessageEvenWithoutHandlers) {
   THookMouseXP bare(system_, false);
   bare.SetStopMessage(true);
-  for (std::int32_t msg : {kWmMouseMove, kWmLButtonDown, kWmLButtonDblClk, kWmMouseHWheel,
-                           kWmNcXButtonUp, 0x0000}) {
+  for (std::int32_t msg :
+       {kWmMouseMove, kWmLButtonDown, kWmLButtonDblClk, kWmMouseHWheel, kWmNcXButtonUp, 0x0000}) {
     const TMouseHookData data{msg, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(bare.HandleForwardedMessage(&data, sizeof data, {}), 1) << msg;
   }
@@ -430,8 +426,8 @@ TEST_F(HookMouseXPEvents, ABlockThatIsNotOneRecordIsAnsweredZeroUnread) {
   stopIn_ = "message";
   std::uint8_t block[64] = {};
   std::memcpy(block, &kWmLButtonDown, sizeof kWmLButtonDown);
-  for (std::size_t size : {std::size_t{0}, std::size_t{4}, std::size_t{27}, std::size_t{29},
-                           std::size_t{64}}) {
+  for (std::size_t size :
+       {std::size_t{0}, std::size_t{4}, std::size_t{27}, std::size_t{29}, std::size_t{64}}) {
     EXPECT_EQ(hook_.HandleForwardedMessage(block, size, {}), 0) << size;
   }
   EXPECT_EQ(hook_.HandleForwardedMessage(nullptr, 28, {}), 0);
