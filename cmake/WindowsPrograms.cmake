@@ -47,7 +47,6 @@ vxl_strict_warnings(ZartHook)
 add_custom_target(dist_data ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VXL_DIST_DIR}/Lang
           ${VXL_DIST_DIR}/Help ${VXL_DIST_DIR}/Templates
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_SOURCE_DIR}/data
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${VXL_DIST_DIR}
   COMMENT "Copying the program folder's data")
 

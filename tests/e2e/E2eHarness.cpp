@@ -278,16 +278,17 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   return found;
 }
 
+namespace {
+BOOL CALLBACK JoinStaticText(HWND child, LPARAM lParam) {
+  auto* joined = reinterpret_cast<std::wstring*>(lParam);
+  if (WindowClassName(child) == L"Static") *joined += WindowText(child);
+  return TRUE;
+}
+}  // namespace
+
 std::wstring MessageBoxText(HWND box) {
   std::wstring text;
-  ::EnumChildWindows(
-      box,
-      [](HWND child, LPARAM lParam) -> BOOL {
-        auto* joined = reinterpret_cast<std::wstring*>(lParam);
-        if (WindowClassName(child) == L"Static") *joined += WindowText(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  ::EnumChildWindows(box, JoinStaticText, reinterpret_cast<LPARAM>(&text));
   return text;
 }
 
