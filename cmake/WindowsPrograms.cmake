@@ -26,13 +26,30 @@ endfunction()
 
 vxl_windows_program(Vexilor2 service)
 
+# ZARTHOOK.DLL is loaded into every process of the desktop: plain C without
+# the C runtime, importing only kernel32 and user32, exports undecorated.
+add_library(ZartHook SHARED ${CMAKE_SOURCE_DIR}/src/hook/ZartHook.c)
+target_include_directories(ZartHook PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(ZartHook PRIVATE -O2 -fno-stack-protector -fno-asynchronous-unwind-tables)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VXL_HOOK_ENTRY _DllEntryPoint@12)
+else()
+  set(VXL_HOOK_ENTRY DllEntryPoint)
+endif()
+target_link_options(ZartHook PRIVATE -nostdlib -nostartfiles -Wl,--kill-at
+                    -Wl,--entry,${VXL_HOOK_ENTRY})
+target_link_libraries(ZartHook PRIVATE kernel32 user32)
+set_target_properties(ZartHook PROPERTIES PREFIX "" OUTPUT_NAME ZARTHOOK SUFFIX ".DLL"
+                      RUNTIME_OUTPUT_DIRECTORY ${VXL_DIST_DIR})
+vxl_strict_warnings(ZartHook)
+
 # Lang\, Help\ and Templates\ as shipped, refreshed on every build.
 add_custom_target(dist_data ALL
   COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}/data -DDEST=${VXL_DIST_DIR}
           -P ${CMAKE_SOURCE_DIR}/cmake/CopyData.cmake
   COMMENT "Copying the program folder's data")
 
-set(VXL_PROGRAMS Vexilor2)
+set(VXL_PROGRAMS Vexilor2 ZartHook)
 add_custom_target(dist_zip ALL
   COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/Vexilor2-${VXL_TARGET_NAME}.zip
           --format=zip -- dist

@@ -1,5 +1,7 @@
 #include "service/uformMain_win.h"
 
+#include <functional>
+
 #include "ui/WinText_win.h"
 
 namespace vxl {
@@ -31,6 +33,7 @@ bool TVexilor2Wnd::Create(bool startedByConfig) {
   // Black is the colour key and the background: nothing of it is ever seen.
   ::SetLayeredWindowAttributes(Handle(), RGB(0, 0, 0), 0, LWA_COLORKEY);
   catalogue_ = foundation_.Settings().CreateMessageCatalogue("Vexilor");
+  CreateHookMouseXP();
   core_.Start(startedByConfig);
   return true;
 }
@@ -65,10 +68,43 @@ void TVexilor2Wnd::OnActivateApp(bool active) {
 }
 
 void TVexilor2Wnd::OnDestroy() {
-  // The owned locator window is already gone; its object and timers go now.
+  // Removes the hook and unloads the library while the receiver still
+  // exists; the owned locator window is already gone, its object and timers
+  // go now.
+  hookMouseXP_.reset();
   locator_.reset();
   ::PostQuitMessage(0);
 }
+
+// --- mouse hook --------------------------------------------------------------
+
+void TVexilor2Wnd::CreateHookMouseXP() {
+  hookMouseXP_ = std::make_unique<TWinHookMouseXP>(Handle(), kCaption, false);
+  THookMouseXP& hook = hookMouseXP_->Component();
+  hook.OnMouseDown = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseDown, this);
+  hook.OnMouseUp = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseUp, this);
+  hook.OnMouseMove = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseMove, this);
+  hook.OnMouseWheelUp = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseWheelUp, this);
+  hook.OnMouseWheelDown = std::bind_front(&TVexilor2Wnd::HookMouseXPMouseWheelDown, this);
+}
+
+void TVexilor2Wnd::EnableMouseHook() {
+  if (hookMouseXP_) hookMouseXP_->Component().SetEnabled(true);
+}
+
+// Mouse shortcuts are interpreted in these handlers; until that arrives they
+// leave StopMsg alone, so every mouse message of the desktop passes.
+void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
+                                        std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
+                                        std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
+                                      std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
+                                      std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t, std::int32_t,
+                                        WindowRef, std::uint32_t, std::uint32_t, bool, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx, Point, WindowRef, bool&) {}
+void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx, Point, WindowRef,
+                                             bool&) {}
 
 // --- components -----------------------------------------------------------
 // The components below arrive one by one (profiles, pointer and caret
@@ -89,7 +125,6 @@ void TVexilor2Wnd::CreatePointerLocator() {
                                                   core_.Positions(), host);
   if (locator->Create(Handle())) locator_ = std::move(locator);
 }
-void TVexilor2Wnd::EnableMouseHook() {}
 void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
 
 void TVexilor2Wnd::RegisterHotKeys() {}

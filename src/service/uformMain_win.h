@@ -9,6 +9,7 @@
 
 #include "common/uCommons_win.h"
 #include "common/uclMsgLoc.h"
+#include "service/HookMouseXP_win.h"
 #include "service/ServiceHost.h"
 #include "service/uformMain.h"
 #include "service/uformMouseLoc_win.h"
@@ -40,6 +41,25 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnActivateApp(bool active);
   void OnDestroy();
+
+  // The mouse hook component, created disabled and bound to the handlers
+  // below; start-up enables it.
+  void CreateHookMouseXP();
+  void HookMouseXPMouseDown(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
+                            std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+                            std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
+                            std::uint32_t MouseData, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseUp(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
+                          std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+                          std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
+                          std::uint32_t MouseData, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseMove(THookMouseXP& Sender, TShiftStateEx Shift, std::int32_t X,
+                            std::int32_t Y, WindowRef HandleWindow, std::uint32_t HitTestCode,
+                            std::uint32_t ExtraInfo, bool ClientArea, bool& StopMsg);
+  void HookMouseXPMouseWheelUp(THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos,
+                               WindowRef HandleWindow, bool& StopMsg);
+  void HookMouseXPMouseWheelDown(THookMouseXP& Sender, TShiftStateEx Shift, Point MousePos,
+                                 WindowRef HandleWindow, bool& StopMsg);
 
   // IServiceHost
   void LoadDefaultProfile() override;
@@ -83,6 +103,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
   std::unique_ptr<TVexilorLocWnd> locator_;
+  std::unique_ptr<TWinHookMouseXP> hookMouseXP_;  // exists while the window does
 };
 
 }  // namespace vxl

@@ -395,11 +395,9 @@ std::wstring WindowText(HWND wnd) {
   return std::wstring(text, length > 0 ? length : 0);
 }
 
-std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
-                            UINT timeoutMs) {
+std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
   DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(wnd, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs,
-                             &result)) {
+  if (!::SendMessageTimeoutW(wnd, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
     return std::nullopt;
   }
   return static_cast<LRESULT>(result);
@@ -529,6 +527,34 @@ void PressKey(WORD virtualKey, bool extended) {
   inputs[0].ki.dwFlags = flags;
   inputs[1].ki.dwFlags = flags | KEYEVENTF_KEYUP;
   ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+bool XdoTool(const std::wstring& arguments) {
+  const std::wstring exe = L"Z:\\usr\\bin\\xdotool";
+  std::wstring commandLine = L"xdotool " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+    return false;
+  }
+  // Handles come back empty for a Unix program; close whatever there is.
+  if (info.hProcess) ::CloseHandle(info.hProcess);
+  if (info.hThread) ::CloseHandle(info.hThread);
+  return true;
+}
+
+LONGLONG Ticks() {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+double TicksToMs(LONGLONG ticks) {
+  LARGE_INTEGER frequency;
+  ::QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace e2e

@@ -155,4 +155,15 @@ void MoveMouse(int x, int y);
 void MouseButton(DWORD downFlag, DWORD upFlag);
 void PressKey(WORD virtualKey, bool extended = false);
 
+// Real X input from xdotool (e.g. L"mousemove 10 10 click 1"). Wine starts a
+// Unix program from CreateProcess but gives no process handle, so this does
+// not wait: chain the commands of one gesture in one call to keep their
+// order, and wait for their effect.
+bool XdoTool(const std::wstring& arguments);
+
+// The performance counter, comparable across the processes of one Wine
+// session, and a difference of it in milliseconds.
+LONGLONG Ticks();
+double TicksToMs(LONGLONG ticks);
+
 }  // namespace e2e

@@ -1,0 +1,44 @@
+// A window of another process for the mouse tests: the test program started
+// again with --click-target shows a topmost coloured window that counts the
+// left presses and releases it receives, notes when the last one arrived, and tells
+// whether the hook library was loaded into its process.
+#pragma once
+
+#include <windows.h>
+
+#include "E2eHarness.h"
+
+namespace e2e {
+
+constexpr const wchar_t* kClickTargetSwitch = L"--click-target";
+
+// The helper's own program: runs the target window until it is closed.
+// arguments: left top width height.
+int RunClickTarget(int argc, wchar_t** argv);
+
+class ClickTarget {
+ public:
+  // Starts the helper process with its window over rect.
+  explicit ClickTarget(RECT rect);
+  ClickTarget(const ClickTarget&) = delete;
+  ClickTarget& operator=(const ClickTarget&) = delete;
+
+  HWND Handle() const { return wnd_; }
+  DWORD ProcessId() const { return process_.Id(); }
+  POINT Centre() const;
+
+  int LeftPresses() const;
+  int LeftReleases() const;
+  // Ticks() when the last left press reached the window; 0 before any.
+  LONGLONG LastLeftPressTicks() const;
+  bool HookLibraryLoaded() const;
+  // Waits until the window has had more than `count` left presses.
+  bool WaitForLeftPressesAbove(int count, DWORD timeoutMs = 5000) const;
+
+ private:
+  RECT rect_;
+  ChildProcess process_;
+  HWND wnd_ = nullptr;
+};
+
+}  // namespace e2e
