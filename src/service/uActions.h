@@ -13,7 +13,18 @@ namespace vxl {
 // Elements of mouseShortcuts made while the right button is held.
 constexpr int kRightHeldElements[] = {0, 5, 24, 32};
 
-class TActions {
+// What the mouse shortcut rules ask of the actions.
+class IShortcutRunner {
+ public:
+  virtual ~IShortcutRunner() = default;
+  // Runs the element's action; true when an action ran (any non-zero code).
+  virtual bool RunShortcut(int element, WindowRef window) = 0;
+  // The element holds a positive action code.
+  virtual bool ShortcutAssigned(int element) const = 0;
+  virtual bool AnyRightHeldShortcut() const = 0;
+};
+
+class TActions final : public IShortcutRunner {
  public:
   TActions(TServiceCore& core, IServiceHost& host, ISystemUtilities& system);
 
@@ -21,9 +32,9 @@ class TActions {
   // still count as handled. window is the window under the pointer for a
   // mouse shortcut, 0 for a hot key; no action uses it.
   bool RunAction(std::int32_t actionCode, WindowRef window);
-  bool RunShortcut(int element, WindowRef window);
-  bool ShortcutAssigned(int element) const;
-  bool AnyRightHeldShortcut() const;
+  bool RunShortcut(int element, WindowRef window) override;
+  bool ShortcutAssigned(int element) const override;
+  bool AnyRightHeldShortcut() const override;
 
  private:
   struct ActionRange;

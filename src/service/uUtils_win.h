@@ -20,9 +20,9 @@ bool SetPrivilege(const wchar_t* name, bool enable);
 
 class TSystemUtilities final : public ISystemUtilities {
  public:
-  // mainWindow owns the boxes and is closed by Quit.
-  TSystemUtilities(HWND mainWindow, TSharedFoundation& foundation)
-      : mainWindow_(mainWindow), foundation_(foundation) {}
+  explicit TSystemUtilities(TSharedFoundation& foundation) : foundation_(foundation) {}
+  // The main window owns the boxes and is closed by Quit.
+  void AttachMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
 
   Point CursorPos() override;
   void SetCursorPos(Point point) override;
@@ -51,7 +51,7 @@ class TSystemUtilities final : public ISystemUtilities {
   void Quit() override;
 
  private:
-  HWND mainWindow_;
+  HWND mainWindow_ = nullptr;
   TSharedFoundation& foundation_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "service/HotKeys.h"
 #include "ui/WinText_win.h"
 
 namespace vxl {
@@ -33,6 +34,8 @@ bool TVexilor2Wnd::Create(bool startedByConfig) {
   // Black is the colour key and the background: nothing of it is ever seen.
   ::SetLayeredWindowAttributes(Handle(), RGB(0, 0, 0), 0, LWA_COLORKEY);
   catalogue_ = foundation_.Settings().CreateMessageCatalogue("Vexilor");
+  system_.AttachMainWindow(Handle());
+  hotKeyMgr_.OnHotKeyPressed = std::bind_front(&TVexilor2Wnd::HotKeyMgrHotKeyPressed, this);
   CreateHookMouseXP();
   core_.Start(startedByConfig);
   return true;
@@ -92,19 +95,61 @@ void TVexilor2Wnd::EnableMouseHook() {
   if (hookMouseXP_) hookMouseXP_->Component().SetEnabled(true);
 }
 
-// Mouse shortcuts are interpreted in these handlers; until that arrives they
-// leave StopMsg alone, so every mouse message of the desktop passes.
-void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
-                                        std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
-                                        std::uint32_t, bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx, TShiftStateEx, std::int32_t,
-                                      std::int32_t, WindowRef, std::uint32_t, std::uint32_t,
-                                      std::uint32_t, bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t, std::int32_t,
-                                        WindowRef, std::uint32_t, std::uint32_t, bool, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx, Point, WindowRef, bool&) {}
-void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx, Point, WindowRef,
-                                             bool&) {}
+// Every mouse message of the desktop passes here while the hook's sender
+// waits: the rules are plain comparisons, actions run on releases only.
+void TVexilor2Wnd::HookMouseXPMouseDown(THookMouseXP&, TMouseButtonEx Button, TShiftStateEx Shift,
+                                        std::int32_t, std::int32_t, WindowRef HandleWindow,
+                                        std::uint32_t HitTestCode, std::uint32_t, std::uint32_t,
+                                        bool ClientArea, bool& StopMsg) {
+  shortcuts_.MouseDown(Button, Shift, HandleWindow, HitTestCode, ClientArea, StopMsg);
+}
+
+void TVexilor2Wnd::HookMouseXPMouseUp(THookMouseXP&, TMouseButtonEx Button, TShiftStateEx Shift,
+                                      std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
+                                      std::uint32_t, std::uint32_t, std::uint32_t, bool,
+                                      bool& StopMsg) {
+  shortcuts_.MouseUp(Button, Shift, {X, Y}, HandleWindow, StopMsg);
+}
+
+void TVexilor2Wnd::HookMouseXPMouseMove(THookMouseXP&, TShiftStateEx, std::int32_t X,
+                                        std::int32_t Y, WindowRef HandleWindow, std::uint32_t,
+                                        std::uint32_t, bool, bool&) {
+  shortcuts_.MouseMove({X, Y}, HandleWindow);
+}
+
+void TVexilor2Wnd::HookMouseXPMouseWheelUp(THookMouseXP&, TShiftStateEx Shift, Point,
+                                           WindowRef HandleWindow, bool& StopMsg) {
+  shortcuts_.WheelUp(Shift, HandleWindow, StopMsg);
+}
+
+void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx Shift, Point,
+                                             WindowRef HandleWindow, bool& StopMsg) {
+  shortcuts_.WheelDown(Shift, HandleWindow, StopMsg);
+}
+
+// --- hot keys -------------------------------------------------------------
+
+void TVexilor2Wnd::RegisterHotKeys() {
+  RegisterHotKeyTable(
+      core_.Config(),
+      [this](std::uint32_t value) { return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value)); },
+      [this](std::uint32_t value) { ShowHotKeyRefused(value); });
+}
+
+void TVexilor2Wnd::UnregisterAllHotKeys() { hotKeyMgr_.RemoveAllHotKeys(); }
+
+void TVexilor2Wnd::ShowHotKeyRefused(std::uint32_t hotKey) {
+  // The catalogue text carries its own leading separator.
+  const std::string text =
+      win::THotKeyManager::HotKeyText(hotKey, true) + catalogue_->GetMsg("rsCantBeAssigned");
+  foundation_.Boxes().Show(reinterpret_cast<WindowRef>(Handle()), text,
+                           catalogue_->GetMsg("rsVXL2"), BoxIcon::Warning, BoxButtons::Ok);
+}
+
+void TVexilor2Wnd::HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int) {
+  const std::int32_t action = HotKeyAction(core_.Config(), HotKey);
+  if (action > 0) actions_.RunAction(action, 0);
+}
 
 // --- components -----------------------------------------------------------
 // The components below arrive one by one (profiles, pointer and caret
@@ -127,8 +172,6 @@ void TVexilor2Wnd::CreatePointerLocator() {
 }
 void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
 
-void TVexilor2Wnd::RegisterHotKeys() {}
-void TVexilor2Wnd::UnregisterAllHotKeys() {}
 
 bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
   HWND window = reinterpret_cast<HWND>(wnd);

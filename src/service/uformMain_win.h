@@ -10,10 +10,14 @@
 #include "common/uCommons_win.h"
 #include "common/uclMsgLoc.h"
 #include "service/HookMouseXP_win.h"
+#include "service/MouseShortcuts.h"
 #include "service/ServiceHost.h"
+#include "service/uActions.h"
+#include "service/uUtils_win.h"
 #include "service/uformMain.h"
 #include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
+#include "ui/HotKeyManager_win.h"
 
 namespace vxl {
 
@@ -27,7 +31,11 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   static constexpr int kClientWidth = 128;
   static constexpr int kClientHeight = 59;
 
-  TVexilor2Wnd() : core_(*this) {}
+  TVexilor2Wnd()
+      : core_(*this),
+        system_(foundation_),
+        actions_(core_, *this, system_),
+        shortcuts_(core_, actions_, *this, system_) {}
   ~TVexilor2Wnd() override;
 
   // Creates the window and runs the start-up; false when the window could
@@ -45,6 +53,8 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   // The mouse hook component, created disabled and bound to the handlers
   // below; start-up enables it.
   void CreateHookMouseXP();
+  void HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int Index);
+  void ShowHotKeyRefused(std::uint32_t hotKey);
   void HookMouseXPMouseDown(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
                             std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
                             std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
@@ -103,6 +113,10 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
   std::unique_ptr<TVexilorLocWnd> locator_;
+  win::TSystemUtilities system_;
+  TActions actions_;
+  TMouseShortcuts shortcuts_;
+  win::THotKeyManager hotKeyMgr_;
   std::unique_ptr<TWinHookMouseXP> hookMouseXP_;  // exists while the window does
 };
 

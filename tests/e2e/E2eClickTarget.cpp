@@ -1,6 +1,7 @@
 #include "E2eClickTarget.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace e2e {
 namespace {
@@ -11,16 +12,35 @@ constexpr UINT kAskLeftPresses = WM_APP + 1;
 constexpr UINT kAskLastLeftPressTicks = WM_APP + 2;
 constexpr UINT kAskHookLibraryLoaded = WM_APP + 3;
 constexpr UINT kAskLeftReleases = WM_APP + 4;
+constexpr UINT kAskCount = WM_APP + 5;
+constexpr UINT kAskActivate = WM_APP + 6;
+constexpr int kEditId = 100;
+
+// Mouse messages counted for Count(); others answer 0.
+constexpr UINT kCountedMessages[] = {WM_LBUTTONDOWN, WM_LBUTTONUP,  WM_MBUTTONDOWN,
+                                     WM_MBUTTONUP,   WM_RBUTTONDOWN, WM_RBUTTONUP,
+                                     WM_CONTEXTMENU, WM_MOUSEWHEEL,  WM_XBUTTONDOWN,
+                                     WM_XBUTTONUP};
 
 struct TargetState {
   int leftPresses = 0;
   int leftReleases = 0;
   LONGLONG lastLeftPress = 0;
+  int counts[std::size(kCountedMessages)] = {};
+  HWND edit = nullptr;
 };
 // The helper has exactly one window; its procedure has no other way to it.
 TargetState gTarget;
 
+int* CounterOf(UINT message) {
+  for (std::size_t i = 0; i < std::size(kCountedMessages); ++i) {
+    if (kCountedMessages[i] == message) return &gTarget.counts[i];
+  }
+  return nullptr;
+}
+
 LRESULT CALLBACK TargetProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (int* counter = CounterOf(message)) ++*counter;
   switch (message) {
     case WM_LBUTTONDOWN:
       gTarget.lastLeftPress = Ticks();
@@ -31,6 +51,16 @@ LRESULT CALLBACK TargetProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
     case kAskLeftReleases: return gTarget.leftReleases;
     case kAskLastLeftPressTicks: return static_cast<LRESULT>(gTarget.lastLeftPress);
     case kAskHookLibraryLoaded: return ::GetModuleHandleW(L"ZARTHOOK.DLL") != nullptr;
+    case kAskCount: {
+      const int* counter = CounterOf(static_cast<UINT>(wParam));
+      return counter ? *counter : 0;
+    }
+    case kAskActivate:
+      ::SetForegroundWindow(wnd);
+      if (gTarget.edit) ::SetFocus(gTarget.edit);
+      return 0;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+      return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
   }
   return ::DefWindowProcW(wnd, message, wParam, lParam);
@@ -54,6 +84,13 @@ int RunClickTarget(int argc, wchar_t** argv) {
                                WS_POPUP | WS_VISIBLE, left, top, width, height, nullptr, nullptr,
                                wc.hInstance, nullptr);
   if (wnd == nullptr) return 1;
+  if (std::wcscmp(argv[1], kTextTargetSwitch) == 0) {
+    gTarget.edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_LEFT, 0, 0, width,
+                                     height, wnd, reinterpret_cast<HMENU>(kEditId), wc.hInstance,
+                                     nullptr);
+    ::SetForegroundWindow(wnd);
+    ::SetFocus(gTarget.edit);
+  }
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
     ::TranslateMessage(&msg);
@@ -62,11 +99,12 @@ int RunClickTarget(int argc, wchar_t** argv) {
   return 0;
 }
 
-ClickTarget::ClickTarget(RECT rect) : rect_(rect) {
+ClickTarget::ClickTarget(RECT rect, bool withEdit) : rect_(rect) {
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   wchar_t arguments[128];
-  std::swprintf(arguments, 128, L"%ls %ld %ld %ld %ld", kClickTargetSwitch, rect.left, rect.top,
+  std::swprintf(arguments, 128, L"%ls %ld %ld %ld %ld",
+                withEdit ? kTextTargetSwitch : kClickTargetSwitch, rect.left, rect.top,
                 rect.right - rect.left, rect.bottom - rect.top);
   if (process_.Start(self, arguments, DistFolder())) {
     wnd_ = WaitForWindow(kTargetClass, process_.Id());
@@ -92,6 +130,19 @@ LONGLONG ClickTarget::LastLeftPressTicks() const {
 bool ClickTarget::HookLibraryLoaded() const {
   return Send(wnd_, kAskHookLibraryLoaded, 0, 0).value_or(0) != 0;
 }
+
+int ClickTarget::Count(UINT message) const {
+  return static_cast<int>(Send(wnd_, kAskCount, message, 0).value_or(-1));
+}
+
+std::wstring ClickTarget::Text() const {
+  HWND edit = ::GetDlgItem(wnd_, kEditId);
+  wchar_t text[256] = L"";
+  Send(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void ClickTarget::Activate() const { Send(wnd_, kAskActivate, 0, 0); }
 
 bool ClickTarget::WaitForLeftPressesAbove(int count, DWORD timeoutMs) const {
   return WaitUntil([&] { return LeftPresses() > count; }, timeoutMs);

@@ -11,15 +11,18 @@
 namespace e2e {
 
 constexpr const wchar_t* kClickTargetSwitch = L"--click-target";
+constexpr const wchar_t* kTextTargetSwitch = L"--text-target";
 
 // The helper's own program: runs the target window until it is closed.
-// arguments: left top width height.
+// arguments: left top width height. With the text-target switch the window
+// holds a focused edit control.
 int RunClickTarget(int argc, wchar_t** argv);
 
 class ClickTarget {
  public:
-  // Starts the helper process with its window over rect.
-  explicit ClickTarget(RECT rect);
+  // Starts the helper process with its window over rect; withEdit gives it
+  // a focused edit control that fills it.
+  explicit ClickTarget(RECT rect, bool withEdit = false);
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
 
@@ -32,6 +35,13 @@ class ClickTarget {
   // Ticks() when the last left press reached the window; 0 before any.
   LONGLONG LastLeftPressTicks() const;
   bool HookLibraryLoaded() const;
+  // How many times a mouse message (WM_MBUTTONDOWN, WM_RBUTTONUP,
+  // WM_CONTEXTMENU, ...) has reached the window.
+  int Count(UINT message) const;
+  // The edit control's text.
+  std::wstring Text() const;
+  // Brings the helper's window to the front with the keyboard focus.
+  void Activate() const;
   // Waits until the window has had more than `count` left presses.
   bool WaitForLeftPressesAbove(int count, DWORD timeoutMs = 5000) const;
 

@@ -7,7 +7,8 @@
 
 int wmain(int argc, wchar_t** argv) {
   // The same program serves as the other process of the mouse tests.
-  if (argc > 1 && std::wcscmp(argv[1], e2e::kClickTargetSwitch) == 0) {
+  if (argc > 1 && (std::wcscmp(argv[1], e2e::kClickTargetSwitch) == 0 ||
+                   std::wcscmp(argv[1], e2e::kTextTargetSwitch) == 0)) {
     return e2e::RunClickTarget(argc, argv);
   }
   ::testing::InitGoogleTest(&argc, argv);

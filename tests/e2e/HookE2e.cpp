@@ -27,6 +27,11 @@ bool NoHookRecorded() {
   return !content || content->HandleHook == 0;
 }
 
+bool NoLiveHook() {
+  HWND receiver = HookReceiverInSection();
+  return receiver == nullptr || !::IsWindow(receiver);
+}
+
 SuspendedProcess::SuspendedProcess(DWORD processId) {
   HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return;

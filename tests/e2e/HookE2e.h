@@ -50,7 +50,10 @@ class SuspendedProcess {
   std::vector<HANDLE> threads_;
 };
 
-// Runs before a mouse test: no hook may be left over from an earlier one.
+// No hook recorded in the shared section.
 bool NoHookRecorded();
+// Runs before a mouse test: no hook recorded, or only one whose receiver is gone (a service that was
+// killed cannot finalise; the library replaces such a record).
+bool NoLiveHook();
 
 }  // namespace e2e

@@ -31,7 +31,7 @@ std::wstring Point(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstri
 class HookMouseXPComponent : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(e2e::NoHookRecorded()) << "a hook was left over";
+    ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed";
     ASSERT_NE(owner_, nullptr);
     ASSERT_NE(target_.Handle(), nullptr);
     THookMouseXP& hook = component_.Component();

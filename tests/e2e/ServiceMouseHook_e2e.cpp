@@ -43,7 +43,7 @@ double Median(std::vector<double> values) {
 
 class ServiceMouseHook : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(e2e::NoHookRecorded()) << "a hook was left over"; }
+  void SetUp() override { ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed"; }
 
   HWND StartService() {
     if (!service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path())) return nullptr;

@@ -77,7 +77,7 @@ std::int16_t HighWord(std::uint32_t value) { return static_cast<std::int16_t>(va
 class ZartHookLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(e2e::NoHookRecorded()) << "a hook was left over";
+    ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed";
     ASSERT_TRUE(library_.Loaded()) << "ZARTHOOK.DLL or its exports are missing";
     ASSERT_NE(target_.Handle(), nullptr) << "the click target did not start";
   }

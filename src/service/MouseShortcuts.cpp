@@ -1,0 +1,256 @@
+#include "service/MouseShortcuts.h"
+
+#include <iterator>
+
+#include "service/ActionPlaces.h"
+
+namespace vxl {
+namespace {
+
+// A modifier condition: Shift exactly equal to a set, or merely holding one
+// element whatever else is held.
+struct Condition {
+  enum Kind { Exactly, Holds } kind;
+  TShiftStateEx set;
+  TShiftElement element;
+
+  bool Matches(TShiftStateEx shift) const {
+    return kind == Exactly ? shift == set : shift.Contains(element);
+  }
+};
+
+constexpr Condition Exactly(TShiftStateEx set) { return {Condition::Exactly, set, ssShift}; }
+constexpr Condition Holds(TShiftElement element) { return {Condition::Holds, {}, element}; }
+
+constexpr TShiftStateEx kNone{};
+constexpr TShiftStateEx kShift{ssShift};
+constexpr TShiftStateEx kCtrl{ssCtrl};
+constexpr TShiftStateEx kAlt{ssAlt};
+constexpr TShiftStateEx kShiftCtrl{ssShift, ssCtrl};
+constexpr TShiftStateEx kAltCtrl{ssAlt, ssCtrl};
+
+// Presses: the first rule whose element is assigned and whose condition
+// holds swallows the press; no action runs yet.
+struct PressRule {
+  int element;
+  Condition condition;
+  bool endsPendingRightClick;
+};
+
+constexpr PressRule kLeftPress[] = {
+    {0, Holds(ssRight), true},
+    {1, Holds(ssPrevious), false},
+    {2, Exactly(kAlt), false},
+    {3, Exactly(kAltCtrl), false},
+};
+constexpr PressRule kMiddlePress[] = {
+    {5, Holds(ssRight), true},   {6, Holds(ssPrevious), false},
+    {4, Exactly(kNone), false},  {7, Exactly(kShift), false},
+    {10, Exactly(kShiftCtrl), false}, {8, Exactly(kCtrl), false},
+    {9, Exactly(kAlt), false},   {11, Exactly(kAltCtrl), false},
+};
+// After the built-in chord and the delayed right click.
+constexpr PressRule kRightPress[] = {
+    {12, Holds(ssPrevious), false}, {13, Exactly(kShift), false},
+    {16, Exactly(kShiftCtrl), false}, {14, Exactly(kCtrl), false},
+    {15, Exactly(kAlt), false},     {17, Exactly(kAltCtrl), false},
+};
+constexpr PressRule kPreviousPress[] = {
+    {18, Exactly(kShift), false}, {21, Exactly(kShiftCtrl), false},
+    {19, Exactly(kCtrl), false},  {20, Exactly(kAlt), false},
+    {22, Exactly(kAltCtrl), false},
+};
+
+// Releases: the first rule whose condition holds runs its element.
+// Combinations made with a held button need their element assigned and
+// always swallow the release; the others swallow it when an action ran.
+struct ReleaseRule {
+  int element;
+  Condition condition;
+  bool heldButtonChord;
+  bool usesPreviousButton;
+};
+
+constexpr ReleaseRule kLeftRelease[] = {
+    {0, Exactly(TShiftStateEx{ssRight}), true, false},
+    {1, Exactly(TShiftStateEx{ssPrevious}), true, true},
+    {2, Exactly(kAlt), false, false},
+    {3, Exactly(kAltCtrl), false, false},
+};
+constexpr ReleaseRule kMiddleRelease[] = {
+    {5, Exactly(TShiftStateEx{ssRight}), true, false},
+    {6, Holds(ssPrevious), true, true},
+    {4, Exactly(kNone), false, false},
+    {7, Exactly(kShift), false, false},
+    {10, Exactly(kShiftCtrl), false, false},
+    {8, Exactly(kCtrl), false, false},
+    {9, Exactly(kAlt), false, false},
+    {11, Exactly(kAltCtrl), false, false},
+};
+constexpr ReleaseRule kRightModifierRelease[] = {
+    {13, Exactly(kShift), false, false}, {16, Exactly(kShiftCtrl), false, false},
+    {14, Exactly(kCtrl), false, false},  {15, Exactly(kAlt), false, false},
+    {17, Exactly(kAltCtrl), false, false},
+};
+constexpr ReleaseRule kPreviousRelease[] = {
+    {18, Exactly(kShift), false, false}, {21, Exactly(kShiftCtrl), false, false},
+    {19, Exactly(kCtrl), false, false},  {20, Exactly(kAlt), false, false},
+    {22, Exactly(kAltCtrl), false, false},
+};
+
+// Wheel notches: elements for (up, down); the plain wheel is never run.
+struct WheelRule {
+  TShiftStateEx shift;
+  int up;
+  int down;
+};
+constexpr WheelRule kWheel[] = {
+    {TShiftStateEx{ssRight}, 24, 32}, {TShiftStateEx{ssPrevious}, 25, 33},
+    {kShift, 26, 34},                 {kShiftCtrl, 29, 37},
+    {kCtrl, 27, 35},                  {kAlt, 28, 36},
+    {kAltCtrl, 30, 38},
+};
+
+template <typename Rules>
+const PressRule* FirstPressRule(const Rules& rules, const IShortcutRunner& actions,
+                                TShiftStateEx shift) {
+  for (const PressRule& rule : rules) {
+    if (actions.ShortcutAssigned(rule.element) && rule.condition.Matches(shift)) return &rule;
+  }
+  return nullptr;
+}
+
+template <typename Rules>
+const ReleaseRule* FirstReleaseRule(const Rules& rules, const IShortcutRunner& actions,
+                                    TShiftStateEx shift) {
+  for (const ReleaseRule& rule : rules) {
+    if (rule.heldButtonChord && !actions.ShortcutAssigned(rule.element)) continue;
+    if (rule.condition.Matches(shift)) return &rule;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TMouseShortcuts::TMouseShortcuts(TServiceCore& core, IShortcutRunner& actions, IServiceHost& host,
+                                 ISystemUtilities& system)
+    : core_(core), actions_(actions), host_(host), system_(system) {}
+
+void TMouseShortcuts::MouseDown(TMouseButtonEx button, TShiftStateEx shift, WindowRef window,
+                                std::uint32_t hitTestCode, bool clientArea, bool& stop) {
+  const PressRule* rule = nullptr;
+  switch (button) {
+    case mbxLeft: rule = FirstPressRule(kLeftPress, actions_, shift); break;
+    case mbxMiddle: rule = FirstPressRule(kMiddlePress, actions_, shift); break;
+    case mbxPrevious: rule = FirstPressRule(kPreviousPress, actions_, shift); break;
+    case mbxRight:
+      // Built-in chord: hold the left button and click the right one.
+      if (shift.Contains(ssLeft)) {
+        stop = true;
+        pendingRightClick_ = false;
+        return;
+      }
+      // A right-held combination may follow: hold the click back.
+      if (actions_.AnyRightHeldShortcut() && !syntheticRightClick_) {
+        stop = true;
+        pendingRightClick_ = true;
+        return;
+      }
+      rule = FirstPressRule(kRightPress, actions_, shift);
+      if (rule == nullptr && shift == kNone && !clientArea && hitTestCode == kHitTestSysMenu) {
+        // Built-in: a right click on the system-menu icon closes the window.
+        stop = true;
+        system_.PostClose(window);
+        return;
+      }
+      break;
+    default: return;
+  }
+  if (rule == nullptr) return;
+  stop = true;
+  if (rule->endsPendingRightClick) pendingRightClick_ = false;
+}
+
+void TMouseShortcuts::MouseUp(TMouseButtonEx button, TShiftStateEx shift, Point position,
+                              WindowRef window, bool& stop) {
+  const ReleaseRule* rule = nullptr;
+  switch (button) {
+    case mbxLeft: rule = FirstReleaseRule(kLeftRelease, actions_, shift); break;
+    case mbxMiddle: rule = FirstReleaseRule(kMiddleRelease, actions_, shift); break;
+    case mbxRight: RightUp(shift, position, window, stop); return;
+    case mbxPrevious:
+      if (previousChordUsed_) {
+        previousChordUsed_ = false;
+        stop = true;
+        return;
+      }
+      rule = FirstReleaseRule(kPreviousRelease, actions_, shift);
+      break;
+    default: return;
+  }
+  if (rule == nullptr) return;
+  const bool ran = actions_.RunShortcut(rule->element, window);
+  if (rule->usesPreviousButton) previousChordUsed_ = true;
+  stop = rule->heldButtonChord || ran;
+}
+
+void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef window,
+                              bool& stop) {
+  if (shift.Contains(ssLeft)) {
+    stop = true;
+    pendingRightClick_ = false;
+    host_.ShowPointerLocator(position.x, position.y, !host_.LocatorOnScreen());
+    return;
+  }
+  if (actions_.ShortcutAssigned(12) && shift.Contains(ssPrevious)) {
+    actions_.RunShortcut(12, window);
+    previousChordUsed_ = true;
+    stop = true;
+  }
+  if (actions_.AnyRightHeldShortcut()) {
+    if (shift == kNone && !syntheticRightClick_) {
+      stop = true;
+      if (pendingRightClick_) {
+        ReplayRightClick(position);
+        syntheticRightClick_ = true;
+        pendingRightClick_ = false;
+      }
+      return;
+    }
+    syntheticRightClick_ = false;
+  }
+  if (const ReleaseRule* rule = FirstReleaseRule(kRightModifierRelease, actions_, shift)) {
+    stop = actions_.RunShortcut(rule->element, window);
+  }
+}
+
+void TMouseShortcuts::ReplayRightClick(Point position) {
+  const Point screen = system_.ScreenSize();
+  system_.InjectRightClick(AbsoluteInputPoint(position, screen.x, screen.y));
+}
+
+void TMouseShortcuts::WheelUp(TShiftStateEx shift, WindowRef window, bool& stop) {
+  Wheel(true, shift, window, stop);
+}
+
+void TMouseShortcuts::WheelDown(TShiftStateEx shift, WindowRef window, bool& stop) {
+  Wheel(false, shift, window, stop);
+}
+
+void TMouseShortcuts::Wheel(bool up, TShiftStateEx shift, WindowRef window, bool& stop) {
+  for (const WheelRule& rule : kWheel) {
+    if (shift != rule.shift) continue;
+    if (shift.Contains(ssRight)) pendingRightClick_ = false;
+    stop = actions_.RunShortcut(up ? rule.up : rule.down, window);
+    if (shift.Contains(ssPrevious)) previousChordUsed_ = true;
+    return;
+  }
+}
+
+void TMouseShortcuts::MouseMove(Point position, WindowRef window) {
+  if (core_.State().serviceMode != kServiceModeNormal) return;
+  core_.MovementTest(position);
+  if (host_.FilterWindowExists(FilterWindowKind::Settings)) host_.ShowPixelColour(position, window);
+}
+
+}  // namespace vxl

@@ -1,0 +1,241 @@
+// The service from the user's hands: mouse chords and hot keys of the
+// default record run their actions, and what the service takes never reaches
+// the application under the pointer.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "E2eClickTarget.h"
+#include "E2eHarness.h"
+#include "HookE2e.h"
+#include "common/ConfigRecord.h"
+#include "service/uformMain.h"
+
+namespace {
+
+constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
+constexpr const wchar_t* kLocatorClass = L"TVexilorLocWnd";
+
+std::wstring At(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); }
+
+class ServiceShortcuts : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed"; }
+
+  // Starts the service and waits until its mouse hook is in place.
+  HWND StartService(const std::wstring& arguments = L"") {
+    if (!service_.Start(folder_.FilePath(L"Vexilor2.exe"), arguments, folder_.Path())) {
+      return nullptr;
+    }
+    HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
+    if (main && !e2e::WaitUntil([] { return e2e::HookReceiverInSection() != nullptr; })) {
+      return nullptr;
+    }
+    return main;
+  }
+
+  bool LocatorShown() {
+    HWND locator = e2e::WaitForWindow(kLocatorClass, service_.Id(), 0);
+    return locator != nullptr && ::IsWindowVisible(locator);
+  }
+
+  e2e::TempProgramFolder folder_;
+  e2e::ChildProcess service_;
+};
+
+TEST_F(ServiceShortcuts, AMiddleClickTogglesTheLocatorAndNeverReachesTheApplication) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  ASSERT_FALSE(LocatorShown());
+
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click 2"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "action 100 did not run";
+  // A left click afterwards proves the earlier middle events were delivered
+  // (or swallowed) by then.
+  ASSERT_TRUE(e2e::XdoTool(L"click 1"));
+  ASSERT_TRUE(target.WaitForLeftPressesAbove(0));
+  EXPECT_EQ(target.Count(WM_MBUTTONDOWN), 0) << "the press reached the application";
+  EXPECT_EQ(target.Count(WM_MBUTTONUP), 0) << "the release reached the application";
+  e2e::SaveScreenshot(L"shortcut-middle-click");
+
+  ASSERT_TRUE(e2e::XdoTool(L"click 2"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000)) << "the second click did not hide it";
+}
+
+TEST_F(ServiceShortcuts, APlainRightClickIsHeldBackThenReplayed) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click 3"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 1; }, 3000))
+      << "the replayed right click did not arrive";
+  EXPECT_EQ(target.Count(WM_RBUTTONDOWN), 1);
+  EXPECT_FALSE(LocatorShown());
+}
+
+TEST_F(ServiceShortcuts, HoldingRightAndClickingLeftShowsTheLocatorWithoutAnyClick) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
+                           L" mousedown 3 sleep 0.1 click 1 sleep 0.1 mouseup 3"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "action 100 did not run";
+  // Wait for a plain left click to pass, then look at what came before it.
+  ::Sleep(300);
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 310 260 click 1"));
+  ASSERT_TRUE(target.WaitForLeftPressesAbove(0));
+  EXPECT_EQ(target.LeftPresses(), 1) << "the chord's left click reached the application";
+  EXPECT_EQ(target.Count(WM_RBUTTONDOWN), 0);
+  EXPECT_EQ(target.Count(WM_RBUTTONUP), 0) << "a context menu would open";
+}
+
+TEST_F(ServiceShortcuts, AltCtrlLeftClickQuitsTheService) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  // Under Wine the keys reach the shared key state only once the window
+  // with the X focus has read them: give it a moment, as a hand would.
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
+                           L" keydown ctrl+alt sleep 0.3 click 1 sleep 0.1 keyup ctrl+alt"));
+  EXPECT_TRUE(service_.WaitForExit(5000)) << "action 952 did not end the service";
+  EXPECT_EQ(service_.ExitCode(), 0u);
+  EXPECT_EQ(target.LeftPresses(), 0) << "the chord reached the application";
+}
+
+// True when another program holds the combination (the test program cannot
+// register it itself).
+bool HeldElsewhere(UINT modifiers, UINT virtualKey) {
+  if (!::RegisterHotKey(nullptr, 0x7000, modifiers, virtualKey)) return true;
+  ::UnregisterHotKey(nullptr, 0x7000);
+  return false;
+}
+
+TEST_F(ServiceShortcuts, HotKeysAreHeldInNormalModeOnlyAndNotAfterAConfigStart) {
+  HWND main = StartService();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
+  EXPECT_TRUE(HeldElsewhere(MOD_CONTROL, VK_NUMPAD3)) << "the last default entry";
+  EXPECT_FALSE(HeldElsewhere(MOD_CONTROL, VK_F5)) << "not in the table";
+
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "configuration mode withdraws them";
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "leaving it registers them again";
+}
+
+TEST_F(ServiceShortcuts, StartedByTheConfigurationProgramTheHotKeysWaitForIt) {
+  HWND main = StartService(L"/config");
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C'));
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
+}
+
+TEST_F(ServiceShortcuts, ACapitalConfigSwitchRegistersAtOnce) {
+  ASSERT_NE(StartService(L"/CONFIG"), nullptr);
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
+}
+
+TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
+  // The test program holds Ctrl+Alt+F1 (entry 1 of the defaults) first.
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, VK_F1));
+  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  HWND box = e2e::WaitForDialogBox(service_.Id());
+  ASSERT_NE(box, nullptr) << "no warning for the refused key";
+  EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00");
+  // The modifier names are the keyboard layout's own (Wine says "Control").
+  wchar_t ctrl[64] = L"", alt[64] = L"";
+  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC) << 16), ctrl, 64);
+  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_MENU, MAPVK_VK_TO_VSC) << 16), alt, 64);
+  EXPECT_EQ(e2e::DialogText(box), std::wstring(ctrl) + L"+" + alt +
+                                       L"+F1 is already used by another program and cannot be "
+                                       L"assigned.");
+  e2e::PressDialogButton(box, IDOK);
+  ASSERT_NE(e2e::WaitForWindow(kMainClass, service_.Id()), nullptr);
+  EXPECT_TRUE(e2e::WaitUntil([] { return HeldElsewhere(MOD_CONTROL, VK_NUMPAD3); }, 5000))
+      << "the later entries were not registered";
+  ::UnregisterHotKey(nullptr, 0x7001);
+}
+
+bool PointerAt(int x, int y) {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return p.x == x && p.y == y;
+}
+
+// Keys reach Wine only through a window of its own that has the X focus;
+// Xvfb's keymap turns Ctrl+Alt+F1 and Ctrl+Alt+numeric-pad keys into
+// console and video-mode keys, so the tests use other combinations.
+TEST_F(ServiceShortcuts, CtrlNumericPadFiveMovesThePointerToTheScreenCentre) {
+  e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
+  ASSERT_NE(StartService(), nullptr);
+  focus.Activate();
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270"));
+  ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(350, 270); }, 3000));
+  ASSERT_TRUE(e2e::XdoTool(L"key ctrl+KP_5"));
+  EXPECT_TRUE(e2e::WaitUntil([] { return PointerAt(640, 512); }, 3000))
+      << "action 205 did not bring the pointer to the centre of the 1280 x 1024 screen";
+}
+
+TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds) {
+  e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
+  HWND main = StartService();
+  ASSERT_NE(main, nullptr);
+  vxl::TConfigRecord record;
+  vxl::ResetToDefaults(record);
+  record.hotKeys[0] = {0x6051, 952};  // Ctrl+Shift+Q quits
+
+  // In normal mode a received table waits.
+  ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
+  EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
+
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
+  EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  EXPECT_TRUE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
+  EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "the replaced entry stayed registered";
+
+  focus.Activate();
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270 sleep 0.2 key ctrl+shift+q"));
+  EXPECT_TRUE(service_.WaitForExit(5000)) << "the new hot key did not quit the service";
+  EXPECT_EQ(service_.ExitCode(), 0u);
+}
+
+TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
+  e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
+  HWND main = StartService();
+  ASSERT_NE(main, nullptr);
+  focus.Activate();
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270 sleep 0.2 key super+c"));
+  HWND box = e2e::WaitForDialogBox(service_.Id());
+  ASSERT_NE(box, nullptr) << "no box for the missing Vexilor2Config.exe";
+  EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00 Error");
+  EXPECT_EQ(e2e::DialogText(box), folder_.Path() + L"Vexilor2Config.exe\nFile not found");
+  e2e::PressDialogButton(box, IDOK);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }, 3000));
+  // The service carries on and still quits cleanly.
+  ASSERT_TRUE(::PostMessageW(main, WM_CLOSE, 0, 0));
+  EXPECT_TRUE(service_.WaitForExit(5000));
+  EXPECT_EQ(service_.ExitCode(), 0u);
+}
+
+TEST_F(ServiceShortcuts, WinVTypesTodaysDateIntoTheFocusedEdit) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 300}, /*withEdit=*/true);
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  target.Activate();
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270"));
+  ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(350, 270); }, 3000));
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  wchar_t expected[32];
+  swprintf(expected, 32, L"%02d-%02d-%02d- ", now.wYear % 100, now.wMonth, now.wDay);
+  ASSERT_TRUE(e2e::XdoTool(L"key super+v"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return target.Text() == expected; }, 5000))
+      << "typed: " << target.Text().size() << " characters";
+}
+
+}  // namespace
