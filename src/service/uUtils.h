@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/Geometry.h"
 #include "service/ServiceHost.h"
@@ -16,6 +17,28 @@ namespace vxl {
 constexpr unsigned kExitLogOff = 0;
 constexpr unsigned kExitShutdown = 1;
 constexpr unsigned kExitReboot = 2;
+
+// One synthetic key event of typed text.
+struct KeyStroke {
+  std::uint8_t virtualKey;
+  bool up;
+  friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
+};
+
+// Virtual keys the typing releases or presses around a character.
+constexpr std::uint8_t kVkShiftKey = 0x10;
+constexpr std::uint8_t kVkControlKey = 0x11;
+constexpr std::uint8_t kVkLeftWin = 0x5B;
+constexpr std::uint8_t kVkRightWin = 0x5C;
+constexpr std::uint8_t kVkLeftAlt = 0xA4;
+constexpr std::uint8_t kVkRightAlt = 0xA5;  // AltGr
+
+// The key events that type one character, given the keyboard layout's
+// answer for it (VkKeyScan: virtual key in the low byte, shift state in the
+// high byte: 1 Shift, 2 Ctrl, 4 Alt). Keys the user may still hold from the
+// hot key (Windows, Alt, Ctrl) are released first so that they do not
+// combine with the typed key; Ctrl or Alt in the answer means AltGr.
+std::vector<KeyStroke> KeyStrokesForCharacter(std::uint16_t layoutAnswer);
 
 class ISystemUtilities {
  public:

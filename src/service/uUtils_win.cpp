@@ -63,21 +63,11 @@ HWND FindTaskbarWindow(const std::wstring& className) {
 
 void TypeText(const std::wstring& text) {
   for (wchar_t character : text) {
-    const SHORT scan = ::VkKeyScanW(character);
-    const WORD virtualKey = LOBYTE(scan);
-    const BYTE shiftState = HIBYTE(scan);
-    std::vector<INPUT> events = {KeyEvent(VK_LWIN, true), KeyEvent(VK_RWIN, true),
-                                 KeyEvent(VK_LMENU, true), KeyEvent(VK_CONTROL, true)};
-    WORD modifier = 0;
-    if (shiftState & 1) {
-      modifier = VK_SHIFT;
-    } else if (shiftState & 6) {
-      modifier = VK_RMENU;  // AltGr
+    const auto layoutAnswer = static_cast<std::uint16_t>(::VkKeyScanW(character));
+    std::vector<INPUT> events;
+    for (const KeyStroke& stroke : KeyStrokesForCharacter(layoutAnswer)) {
+      events.push_back(KeyEvent(stroke.virtualKey, stroke.up));
     }
-    if (modifier) events.push_back(KeyEvent(modifier, false));
-    events.push_back(KeyEvent(virtualKey, false));
-    events.push_back(KeyEvent(virtualKey, true));
-    if (modifier) events.push_back(KeyEvent(modifier, true));
     ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
   }
 }
