@@ -42,6 +42,8 @@ class ClickTarget {
   std::wstring Text() const;
   // Brings the helper's window to the front with the keyboard focus.
   void Activate() const;
+  // The helper ends when its window is closed.
+  bool WaitForExit(DWORD timeoutMs) { return process_.WaitForExit(timeoutMs); }
   // Waits until the window has had more than `count` left presses.
   bool WaitForLeftPressesAbove(int count, DWORD timeoutMs = 5000) const;
 

@@ -103,6 +103,29 @@ TEST_F(ServiceShortcuts, AltCtrlLeftClickQuitsTheService) {
   EXPECT_EQ(target.LeftPresses(), 0) << "the chord reached the application";
 }
 
+TEST_F(ServiceShortcuts, PreviousButtonHeldWithALeftClickClosesTheWindowUnderThePointer) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
+                           L" mousedown 8 sleep 0.2 click 1 sleep 0.2 mouseup 8"));
+  EXPECT_TRUE(target.WaitForExit(5000)) << "action 300 did not close the window";
+}
+
+TEST_F(ServiceShortcuts, AltWheelUpMovesTheForegroundWindowUp) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550}, /*withEdit=*/true);
+  ASSERT_NE(StartService(), nullptr);
+  target.Activate();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::GetForegroundWindow() == target.Handle(); }, 3000));
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
+                           L" keydown alt sleep 0.3 click 4 sleep 0.1 keyup alt"));
+  EXPECT_TRUE(e2e::WaitUntil([&] {
+    RECT r{};
+    ::GetWindowRect(target.Handle(), &r);
+    return r.top == 240 && r.left == 300 && r.bottom == 540;
+  }, 3000)) << "action 304 did not move the window 10 pixels up";
+}
+
 // True when another program holds the combination (the test program cannot
 // register it itself).
 bool HeldElsewhere(UINT modifiers, UINT virtualKey) {
