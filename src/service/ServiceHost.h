@@ -44,15 +44,32 @@ class IServiceHost {
   virtual void TogglePerformanceMonitor() = 0;
   virtual void ShowPointerLocator(int x, int y, bool show) = 0;
 
-  // Caret locator and the accessibility event hook.
-  virtual bool CaretLocatorExists() = 0;
-  virtual void SetCaretLocatorState(int state) = 0;
-  virtual void PreviewCaretAt(int x, int y) = 0;
-  virtual void SetCaretOpacity(std::uint8_t opacity) = 0;
-  virtual void SwitchCaretLocator(CaretSwitch form) = 0;
-  // Creates the hook when none exists and sets its tooltip rule.
-  virtual void EnsureWinEventHook(bool toolTipsMinTop) = 0;
-  virtual void StartWinEventHook() = 0;
+  // Caret locator window (at most one, owned by the main window). The
+  // defaults answer "absent" and do nothing, for hosts without one.
+  virtual bool CaretLocatorExists() { return false; }
+  // Exists and is shown. Once shown it stays so: a faded marker is a shown
+  // window at opacity 0.
+  virtual bool CaretLocatorVisible() { return false; }
+  // Creates it, not yet shown, when none exists.
+  virtual void CreateCaretLocator() {}
+  // Closes and destroys it and marks it absent.
+  virtual void FreeCaretLocator() {}
+  virtual void SetCaretLocatorState(int /*state*/) {}
+  virtual void ShowCaretLocator() {}
+  virtual void PreviewCaretAt(int /*x*/, int /*y*/) {}
+  virtual void SetCaretOpacity(std::uint8_t /*opacity*/) {}
+  // Steps the record's bar type and draws the marker again.
+  virtual void NextCaretBarType() {}
+
+  // The accessibility event hook (at most one).
+  virtual bool WinEventHookExists() { return false; }
+  // A new hook is not hooked and does not move tooltips.
+  virtual void CreateWinEventHook() {}
+  virtual void SetToolTipsMinTop(bool /*enabled*/) {}
+  virtual void StartWinEventHook() {}
+  virtual void StopWinEventHook() {}
+  // Stops it, frees it and marks it absent.
+  virtual void FreeWinEventHook() {}
 
   // Colour filter windows.
   virtual bool FilterWindowExists(FilterWindowKind kind) = 0;

@@ -10,6 +10,8 @@
 #include "common/uCommons_win.h"
 #include "common/uclMsgLoc.h"
 #include "service/ServiceHost.h"
+#include "service/uclWinEvent_win.h"
+#include "service/uformCaretLoc_win.h"
 #include "service/uformMain.h"
 #include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
@@ -56,12 +58,20 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void TogglePerformanceMonitor() override;
   void ShowPointerLocator(int x, int y, bool show) override;
   bool CaretLocatorExists() override;
+  bool CaretLocatorVisible() override;
+  void CreateCaretLocator() override;
+  void FreeCaretLocator() override;
   void SetCaretLocatorState(int state) override;
+  void ShowCaretLocator() override;
   void PreviewCaretAt(int x, int y) override;
   void SetCaretOpacity(std::uint8_t opacity) override;
-  void SwitchCaretLocator(CaretSwitch form) override;
-  void EnsureWinEventHook(bool toolTipsMinTop) override;
+  void NextCaretBarType() override;
+  bool WinEventHookExists() override;
+  void CreateWinEventHook() override;
+  void SetToolTipsMinTop(bool enabled) override;
   void StartWinEventHook() override;
+  void StopWinEventHook() override;
+  void FreeWinEventHook() override;
   bool FilterWindowExists(FilterWindowKind kind) override;
   void CloseFilterWindow(FilterWindowKind kind) override;
   void FreeFilterWindow(FilterWindowKind kind) override;
@@ -77,6 +87,10 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
   std::unique_ptr<TVexilorLocWnd> locator_;
+  // The caret locator refers to the hook's slot: it is declared after it,
+  // so that it goes first.
+  std::unique_ptr<win::TWinEventHook> winEventHook_;
+  std::unique_ptr<TVXLCaretLocWnd> caretLocator_;
 };
 
 }  // namespace vxl

@@ -214,8 +214,6 @@ class LocatorHost : public IServiceHost {
   void SetCaretLocatorState(int) override {}
   void PreviewCaretAt(int, int) override {}
   void SetCaretOpacity(std::uint8_t) override {}
-  void SwitchCaretLocator(CaretSwitch) override {}
-  void EnsureWinEventHook(bool) override {}
   void StartWinEventHook() override {}
   bool FilterWindowExists(FilterWindowKind) override { return false; }
   void CloseFilterWindow(FilterWindowKind) override {}
