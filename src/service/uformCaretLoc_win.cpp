@@ -137,7 +137,7 @@ void TVXLCaretLocWnd::RaiseTopmost() {
 void TVXLCaretLocWnd::LayoutBars() {
   if (vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN),
                       placement_)) {
-    ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
 }
 
@@ -156,7 +156,9 @@ void TVXLCaretLocWnd::Invalidate() {
 void TVXLCaretLocWnd::CaretMoved(const Box& caret) {
   caret_ = caret;
   PlaceCaret(config_, caret, placement_);
-  ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The whole window is painted anew; copying its old bits to the new place
+  // would show the old marker there until the paint.
+  ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   if (HideTimer && HideTimer->Enabled()) HideTimer->SetEnabled(false);
   if (opacity_ != config_.caretOpacity) SetOpacity(config_.caretOpacity);
   Invalidate();
@@ -300,6 +302,18 @@ void TVXLCaretLocWnd::PreviewAt(int x, int y) {
 
 // --- painting ----------------------------------------------------------------
 
+void TVXLCaretLocWnd::TShapeColour::Select(HDC dc, TColour wanted) {
+  wanted &= 0xFFFFFF;
+  if (!pen || !brush || wanted != colour) {
+    // Pen width 1: the outline is part of the shape.
+    pen.reset(::CreatePen(PS_SOLID, 1, wanted));
+    brush.reset(::CreateSolidBrush(wanted));
+    colour = wanted;
+  }
+  ::SelectObject(dc, pen.get());
+  ::SelectObject(dc, brush.get());
+}
+
 LRESULT TVXLCaretLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: OnPaint(); return 0;
@@ -323,21 +337,22 @@ void TVXLCaretLocWnd::OnPaint() {
     // layered windows without their alpha (Wine without a compositor), a
     // faded marker must not stay on screen.
     if (opacity_ > 0) {
-      pens_.Attach(buffer);
-      pens_.SetPenWidth(1);
+      const HGDIOBJ originalPen = ::GetCurrentObject(buffer, OBJ_PEN);
+      const HGDIOBJ originalBrush = ::GetCurrentObject(buffer, OBJ_BRUSH);
       const auto polygon = [&](const auto& points) {
         POINT corners[4];
         for (std::size_t i = 0; i < points.size(); ++i) corners[i] = {points[i].x, points[i].y};
         ::Polygon(buffer, corners, static_cast<int>(points.size()));
       };
-      pens_.SetPenColour(config_.caretBarColour);
-      pens_.SetBrushColour(config_.caretBarColour);
+      barColour_.Select(buffer, config_.caretBarColour);
       if (config_.caretBarTop) polygon(placement_.TopBar);
       if (config_.caretBarBottom) polygon(placement_.BottomBar);
-      pens_.SetPenColour(config_.caretTriangleColour);
-      pens_.SetBrushColour(config_.caretTriangleColour);
+      triangleColour_.Select(buffer, config_.caretTriangleColour);
       if (config_.caretTriangleTop) polygon(placement_.TopTriangle);
       if (config_.caretTriangleBottom) polygon(placement_.BottomTriangle);
+      // Ours leave the buffer, so that a colour change may delete them.
+      ::SelectObject(buffer, originalPen);
+      ::SelectObject(buffer, originalBrush);
     }
     buffer_.CopyTo(dc, client.right, client.bottom);
   }

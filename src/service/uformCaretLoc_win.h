@@ -100,9 +100,17 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>,
   Box watchedCaret_;
   bool watchedCaretKnown_ = false;
 
-  // The buffer goes first, so that the pens are no longer selected into it
-  // when they are deleted.
-  TCanvasPens pens_;
+  // A pen and brush of one colour, made again only when the record's colour
+  // changes: nothing is created per caret move.
+  struct TShapeColour {
+    TColour colour = 0;
+    win::UniquePen pen;
+    win::UniqueBrush brush;
+    void Select(HDC dc, TColour wanted);
+  };
+
+  TShapeColour barColour_;
+  TShapeColour triangleColour_;
   TPaintBuffer buffer_;
   win::UniqueBrush keyBrush_;
 };

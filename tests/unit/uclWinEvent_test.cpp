@@ -1,13 +1,36 @@
 #include "service/uclWinEvent.h"
 
+#include "service/uformCaretLoc.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <functional>
+#include <new>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+// Counts the allocations of the whole test program, so that a test can see
+// that a path allocates nothing. The replacements pair malloc with free,
+// which GCC cannot see through.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+namespace {
+std::atomic<long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++gAllocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vxl {
 namespace {
@@ -73,7 +96,9 @@ class FakeSource : public IAccessibilitySource {
     return true;
   }
   void WindowClass(WindowRef wnd, TClassName& name) override {
-    name.Assign(windows.count(wnd) ? windows.at(wnd).className : std::string());
+    const auto found = windows.find(wnd);
+    name.Assign(found != windows.end() ? std::string_view(found->second.className)
+                                       : std::string_view());
   }
   bool WindowRect(WindowRef wnd, Rect& rect) override {
     if (!windows.count(wnd)) return false;
@@ -263,6 +288,50 @@ TEST(WinEventDispatch, AnEventDuringAnotherIsLost) {
   // Once the first is done the next one is heard again.
   events.HandleEvent(kEventObjectFocus, kButton, kObjIdClient, kChildIdSelf);
   EXPECT_EQ(handlers.calls.back(), "CaretHide 0,0,0,0");
+}
+
+// The handlers of the caret locator: they place the marker and keep nothing.
+class PlacingHandlers : public IWinEventHandlers {
+ public:
+  PlacingHandlers() {
+    ResetToDefaults(config);
+    LayoutBars(config, {kMainWindow, 100, 80, 800, 600}, {kEdit, 200, 250, 300, 120}, 1280,
+               placement);
+  }
+  void OnCaretHide(const Box&) override { ++hides; }
+  void OnCaretMove(const Box& box) override { PlaceCaret(config, box, placement); }
+  void OnWindowMove(WindowRef, WindowRef) override {}
+  void OnFocus(WindowRef, std::string_view, const Box& box) override {
+    PlaceCaret(config, box, placement);
+  }
+  void OnForeground(WindowRef, std::string_view, const Box&) override {}
+  void OnScroll(WindowRef, bool) override {}
+  TConfigRecord config;
+  CaretPlacement placement;
+  int hides = 0;
+};
+
+TEST(WinEventDispatch, CaretAndFocusEventsAllocateNothing) {
+  FakeSource source;
+  PlacingHandlers handlers;
+  TWinEventDispatcher events(source);
+  events.SetHandlers(&handlers);
+  events.ToolTipsMinTop = true;
+  // Below the strip: the rule runs in full but the fake records no move.
+  source.windows.at(kToolTip).rect = {300, 100, 400, 120};
+  const long before = gAllocations;
+  for (int i = 0; i < 100; ++i) {
+    events.HandleEvent(kEventObjectLocationChange, kEdit, kObjIdCaret, kChildIdSelf);
+    events.HandleEvent(kEventObjectShow, kEdit, kObjIdCaret, kChildIdSelf);
+    events.HandleEvent(kEventObjectFocus, kEdit, kObjIdClient, kChildIdSelf);
+    events.HandleEvent(kEventObjectFocus, kButton, kObjIdClient, kChildIdSelf);
+    events.HandleEvent(kEventObjectHide, kEdit, kObjIdCaret, kChildIdSelf);
+    events.HandleEvent(kEventSystemForeground, kMainWindow, kObjIdWindow, kChildIdSelf);
+    events.HandleEvent(kEventObjectLocationChange, kToolTip, kObjIdWindow, kChildIdSelf);
+  }
+  EXPECT_EQ(gAllocations - before, 0);
+  EXPECT_EQ(handlers.placement.CaretX, 110 - 100);
+  EXPECT_EQ(handlers.hides, 200);
 }
 
 TEST(ToolTipRule, OnlyTooltipsAboveTheStripEdgeArePushedDown) {
