@@ -25,8 +25,9 @@ void GetWindowClass(HWND wnd, TClassName& name) {
     name.Clear();
     return;
   }
-  const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, buffer, length, name.Buffer(),
-                                          static_cast<int>(TClassName::kCapacity), nullptr, nullptr);
+  const int bytes =
+      ::WideCharToMultiByte(CP_UTF8, 0, buffer, length, name.Buffer(),
+                            static_cast<int>(TClassName::kCapacity), nullptr, nullptr);
   name.SetLength(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
 }
 

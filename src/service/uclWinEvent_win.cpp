@@ -43,8 +43,8 @@ void TWinEventHook::Stop() {
   if (hook_) ::UnhookWinEvent(std::exchange(hook_, nullptr));
 }
 
-void CALLBACK TWinEventHook::Callback(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object,
-                                      LONG child, DWORD, DWORD) {
+void CALLBACK TWinEventHook::Callback(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG child,
+                                      DWORD, DWORD) {
   // An event already queued when the hook was removed still arrives once.
   TWinEventHook* self = instance_;
   if (self == nullptr || self->hook_ == nullptr) return;

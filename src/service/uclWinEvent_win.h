@@ -29,8 +29,8 @@ class TWinEventHook {
   TWinEventDispatcher& Events() { return dispatcher_; }
 
  private:
-  static void CALLBACK Callback(HWINEVENTHOOK hook, DWORD event, HWND wnd, LONG object,
-                                LONG child, DWORD thread, DWORD time);
+  static void CALLBACK Callback(HWINEVENTHOOK hook, DWORD event, HWND wnd, LONG object, LONG child,
+                                DWORD thread, DWORD time);
   // The WinEvent callback receives no user pointer.
   static TWinEventHook* instance_;
 

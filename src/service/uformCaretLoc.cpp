@@ -25,17 +25,29 @@ using LayoutRule = BarLayout (*)(const LayoutInput&);
 // from the caret later.
 constexpr std::array<LayoutRule, kCaretBarTypeCount> kLayoutRules = {
     // 0 hidden bars
-    [](const LayoutInput& in) { return BarLayout{in.EL - in.TW, in.EW + 2 * in.TW, 0, 0}; },
+    [](const LayoutInput& in) {
+      return BarLayout{in.EL - in.TW, in.EW + 2 * in.TW, 0, 0};
+    },
     // 1 screen left edge to caret
-    [](const LayoutInput& in) { return BarLayout{0, in.AL + in.AW, 0, in.AL + in.AW}; },
+    [](const LayoutInput& in) {
+      return BarLayout{0, in.AL + in.AW, 0, in.AL + in.AW};
+    },
     // 2 active window left edge to caret
-    [](const LayoutInput& in) { return BarLayout{in.AL, in.AW + 2 * in.TW, 0, in.AW}; },
+    [](const LayoutInput& in) {
+      return BarLayout{in.AL, in.AW + 2 * in.TW, 0, in.AW};
+    },
     // 3 edit zone left edge to caret
-    [](const LayoutInput& in) { return BarLayout{in.EL - in.TW, in.EW + 2 * in.TW, in.TW, in.EW}; },
+    [](const LayoutInput& in) {
+      return BarLayout{in.EL - in.TW, in.EW + 2 * in.TW, in.TW, in.EW};
+    },
     // 4 screen width
-    [](const LayoutInput& in) { return BarLayout{0, in.SW, 0, in.SW}; },
+    [](const LayoutInput& in) {
+      return BarLayout{0, in.SW, 0, in.SW};
+    },
     // 5 active window width
-    [](const LayoutInput& in) { return BarLayout{in.AL, in.AW, 0, in.AW}; },
+    [](const LayoutInput& in) {
+      return BarLayout{in.AL, in.AW, 0, in.AW};
+    },
     // 6 edit zone width
     [](const LayoutInput& in) {
       return BarLayout{in.EL - in.TW, in.EW + 2 * in.TW, in.TW, in.TW + in.EW};
@@ -57,8 +69,8 @@ bool LayoutBars(const TConfigRecord& config, const TWndInfo& active, const TWndI
                 std::int32_t screenWidth, CaretPlacement& placement) {
   const std::int32_t barType = config.caretBarType;
   if (barType < 0 || barType >= kCaretBarTypeCount) return false;
-  const LayoutInput in{active.Left, active.Width, edit.Left, edit.Width, screenWidth,
-                       config.caretTriangleHalfWidth};
+  const LayoutInput in{active.Left, active.Width, edit.Left,
+                       edit.Width,  screenWidth,  config.caretTriangleHalfWidth};
   const BarLayout layout = kLayoutRules[static_cast<std::size_t>(barType)](in);
   placement.windowLeft = layout.windowLeft;
   placement.windowWidth = layout.windowWidth;

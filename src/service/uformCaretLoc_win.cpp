@@ -124,6 +124,13 @@ void TVXLCaretLocWnd::SetOpacity(std::uint8_t opacity) {
 
 void TVXLCaretLocWnd::Close() {
   if (Handle()) SetState(2);
+  // Also when the window went with its owner: the hook must not report to
+  // a freed locator.
+  tracking_ = false;
+  if (hook_ && hook_->Events().Handlers() == static_cast<IWinEventHandlers*>(this)) {
+    hook_->Stop();
+    hook_->Events().SetHandlers(nullptr);
+  }
   HideTimer.reset();
   caretWatch_.reset();
 }
@@ -135,8 +142,7 @@ void TVXLCaretLocWnd::RaiseTopmost() {
 // --- placement ---------------------------------------------------------------
 
 void TVXLCaretLocWnd::LayoutBars() {
-  if (vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN),
-                      placement_)) {
+  if (vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN), placement_)) {
     ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
 }

@@ -26,8 +26,7 @@ namespace vxl {
 // set) stands for the foreground window. False when the thread has no caret.
 bool GetCaretFromThreadInfo(HWND window, Box& caret);
 
-class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>,
-                              private IWinEventHandlers {
+class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private IWinEventHandlers {
  public:
   static constexpr const wchar_t* kClassName = L"TVXLCaretLocWnd";
   // The configuration program's preview window and its text box.

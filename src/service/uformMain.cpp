@@ -108,7 +108,14 @@ void TServiceCore::SwitchCaretLocator(CaretSwitch form) {
     host_.ShowCaretLocator();
   } else {
     if (host_.CaretLocatorExists()) host_.FreeCaretLocator();
-    if (!config_.keepToolTipsOffTop && host_.WinEventHookExists()) host_.FreeWinEventHook();
+    if (!host_.WinEventHookExists()) return;
+    if (!config_.keepToolTipsOffTop) {
+      host_.FreeWinEventHook();
+    } else if (state_.serviceMode == kServiceModeNormal) {
+      // Closing the locator stopped the hook; the tooltip rule still needs
+      // it running.
+      host_.StartWinEventHook();
+    }
   }
 }
 

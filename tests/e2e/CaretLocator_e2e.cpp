@@ -34,16 +34,14 @@ RECT WindowRectOf(HWND wnd) {
 
 vxl::TWndInfo InfoOf(HWND wnd) {
   const RECT r = WindowRectOf(wnd);
-  return {reinterpret_cast<vxl::WindowRef>(wnd), r.left, r.top, r.right - r.left,
-          r.bottom - r.top};
+  return {reinterpret_cast<vxl::WindowRef>(wnd), r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 // Where the marker must stand for this caret, by the service's own geometry.
 vxl::CaretPlacement Expected(const vxl::TConfigRecord& record, HWND active, HWND edit,
                              const vxl::Box& caret) {
   vxl::CaretPlacement placement;
-  vxl::LayoutBars(record, InfoOf(active), InfoOf(edit), ::GetSystemMetrics(SM_CXSCREEN),
-                  placement);
+  vxl::LayoutBars(record, InfoOf(active), InfoOf(edit), ::GetSystemMetrics(SM_CXSCREEN), placement);
   vxl::PlaceCaret(record, caret, placement);
   return placement;
 }
@@ -57,9 +55,9 @@ bool StandsAt(HWND wnd, const vxl::CaretPlacement& p) {
 std::string Describe(HWND wnd, const vxl::CaretPlacement& p) {
   const RECT r = WindowRectOf(wnd);
   return "window at " + std::to_string(r.left) + "," + std::to_string(r.top) + " size " +
-         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
-         ", expected " + std::to_string(p.windowLeft) + "," + std::to_string(p.windowTop) +
-         " size " + std::to_string(p.windowWidth) + "x" + std::to_string(p.clientHeight);
+         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +
+         std::to_string(p.windowLeft) + "," + std::to_string(p.windowTop) + " size " +
+         std::to_string(p.windowWidth) + "x" + std::to_string(p.clientHeight);
 }
 
 // Screen points inside the marker's shapes.
@@ -116,8 +114,8 @@ class CaretLocator : public ::testing::Test {
   // Waits for the pixel to lose the colour: whatever lies beneath shows.
   void ExpectCleared(POINT at, COLORREF marker, const char* what) {
     e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) != marker; }, 1500);
-    EXPECT_NE(e2e::ScreenPixel(at.x, at.y), marker) << what << " at (" << at.x << ", " << at.y
-                                                    << ") still shows " << Hex(marker);
+    EXPECT_NE(e2e::ScreenPixel(at.x, at.y), marker)
+        << what << " at (" << at.x << ", " << at.y << ") still shows " << Hex(marker);
   }
 
   e2e::Backdrop backdrop_;
@@ -243,12 +241,12 @@ TEST_F(CaretPreview, WithoutTheTextBoxNothingIsDrawnAnew) {
 class CaretTracking : public CaretLocator {
  protected:
   void SetUp() override {
-    window_ = ::CreateWindowExW(0, L"#32770", L"Caret test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200,
-                                160, 600, 360, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                nullptr);
-    edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE,
-                              20, 20, 400, 160, window_, nullptr, ::GetModuleHandleW(nullptr),
-                              nullptr);
+    window_ =
+        ::CreateWindowExW(0, L"#32770", L"Caret test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 160,
+                          600, 360, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    edit_ =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 20,
+                          20, 400, 160, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     button_ = ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 20, 220, 100, 30,
                                 window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(button_, nullptr);

@@ -50,13 +50,13 @@ TEST_F(CaretGeometry, EachBarTypePlacesTheWindowAndTheBars) {
   };
   // Caret at screen x 500: client x 500 - left.
   const Case cases[] = {
-      {0, 186, 328, 0, 0},      // hidden bars: no length
-      {1, 0, 900, 0, 500},      // screen edge to caret
-      {2, 100, 828, 0, 400},    // active window edge to caret
-      {3, 186, 328, 14, 314},   // edit zone edge to caret
-      {4, 0, 1280, 0, 1280},    // screen width
-      {5, 100, 800, 0, 800},    // active window width
-      {6, 186, 328, 14, 314},   // edit zone width: screen 200 to 500
+      {0, 186, 328, 0, 0},     // hidden bars: no length
+      {1, 0, 900, 0, 500},     // screen edge to caret
+      {2, 100, 828, 0, 400},   // active window edge to caret
+      {3, 186, 328, 14, 314},  // edit zone edge to caret
+      {4, 0, 1280, 0, 1280},   // screen width
+      {5, 100, 800, 0, 800},   // active window width
+      {6, 186, 328, 14, 314},  // edit zone width: screen 200 to 500
   };
   for (const auto& c : cases) {
     config.caretBarType = c.barType;

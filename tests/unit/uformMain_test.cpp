@@ -255,6 +255,9 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
       {"caret not wanted, none", false, false, false, {}},
       {"tooltips", true, false, false,
        {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook"}},
+      {"tooltips kept while the preview closes", true, false, true,
+       {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook", "FreeCaretLocator",
+        "StartWinEventHook"}},
   };
   for (const auto& c : cases) {
     FakeHost host;
@@ -448,8 +451,10 @@ TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
        {"CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"}, N, true},
       {"toggle off frees the hook", CaretSwitch::Toggle, N, true, true, false,
        {"FreeCaretLocator", "FreeWinEventHook"}, N, false},
-      {"toggle off keeps the tooltip hook", CaretSwitch::Toggle, N, true, true, true,
-       {"FreeCaretLocator"}, N, false},
+      {"toggle off keeps the tooltip hook running", CaretSwitch::Toggle, N, true, true, true,
+       {"FreeCaretLocator", "StartWinEventHook"}, N, false},
+      {"off in configuration mode keeps the tooltip hook stopped", CaretSwitch::Off, C, true, true,
+       true, {"FreeCaretLocator"}, C, false},
       {"toggle on in configuration mode previews", CaretSwitch::Toggle, C, true, false, false,
        {"StopWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}, C,
        true},
