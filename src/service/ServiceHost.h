@@ -45,27 +45,38 @@ class IServiceHost {
   virtual bool PerformanceMonitorOn() = 0;
   virtual void ShowPointerLocator(int x, int y, bool show) = 0;
 
-  // Caret locator and the accessibility event hook.
+  // Caret locator window (at most one, owned by the main window).
   virtual bool CaretLocatorExists() = 0;
+  // Exists and is shown. Once shown it stays so: a faded marker is a shown
+  // window at opacity 0.
+  virtual bool CaretLocatorVisible() = 0;
+  // Creates it, not yet shown, when none exists.
+  virtual void CreateCaretLocator() = 0;
+  // Closes and destroys it and marks it absent.
+  virtual void FreeCaretLocator() = 0;
   virtual void SetCaretLocatorState(int state) = 0;
+  virtual void ShowCaretLocator() = 0;
   virtual void PreviewCaretAt(int x, int y) = 0;
   virtual void SetCaretOpacity(std::uint8_t opacity) = 0;
-  virtual void SwitchCaretLocator(CaretSwitch form) = 0;
-  // The caret locator window exists and is shown.
-  virtual bool CaretLocatorVisible() = 0;
-  // Steps the record's caret bar type and lays the caret locator out again;
-  // nothing without a caret locator window.
+  // Steps the record's bar type and draws the marker again.
   virtual void NextCaretBarType() = 0;
-  // Creates the hook when none exists and sets its tooltip rule.
-  virtual void EnsureWinEventHook(bool toolTipsMinTop) = 0;
+
+  // The accessibility event hook (at most one).
+  virtual bool WinEventHookExists() = 0;
+  // A new hook is not hooked and does not move tooltips.
+  virtual void CreateWinEventHook() = 0;
+  virtual void SetToolTipsMinTop(bool enabled) = 0;
   virtual void StartWinEventHook() = 0;
+  virtual void StopWinEventHook() = 0;
+  // Stops it, frees it and marks it absent.
+  virtual void FreeWinEventHook() = 0;
 
   // Colour filter windows.
   virtual bool FilterWindowExists(FilterWindowKind kind) = 0;
   // True when that filter window exists, with its window's top-left corner
   // in origin. The pointer locator asks it from its frame timer thread too,
   // so it may only read window state. None exists until the filters do.
-  virtual bool FilterWindowOrigin(FilterWindowKind /*kind*/, Point& /*origin*/) { return false; }
+  virtual bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) = 0;
   // Asks the window to close; it reports back by WM_VXL_FILTERS.
   virtual void CloseFilterWindow(FilterWindowKind kind) = 0;
   // Destroys the window at once and marks it absent.

@@ -110,9 +110,9 @@ void TActions::TogglePerformanceMonitor(std::int32_t) {
   host_.RepaintLocator();
 }
 
-void TActions::ToggleCaretLocator(std::int32_t) { host_.SwitchCaretLocator(CaretSwitch::Toggle); }
+void TActions::ToggleCaretLocator(std::int32_t) { core_.SwitchCaretLocator(CaretSwitch::Toggle); }
 
-void TActions::NextCaretBarType(std::int32_t) { host_.NextCaretBarType(); }
+void TActions::NextCaretBarType(std::int32_t) { core_.NextCaretBarType(); }
 
 void TActions::PointToKeypadPosition(std::int32_t code) {
   const Point screen = system_.ScreenSize();
@@ -157,13 +157,13 @@ void TActions::MoveForegroundWindow(std::int32_t code) {
 void TActions::InsertDate(std::int32_t code) {
   const std::string text = DateText(code, system_.Today(), system_.DateSeparator());
   // The caret marker would be typed over: take it away while typing.
-  const bool caretWasShown = host_.CaretLocatorVisible();
+  const bool caretWasShown = core_.CaretLocatorShown();
   if (caretWasShown) {
-    host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    core_.SwitchCaretLocator(CaretSwitch::Toggle);
     system_.ProcessPendingMessages();
   }
   system_.TypeIntoFocusedWindow(text);
-  if (caretWasShown) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+  if (caretWasShown) core_.SwitchCaretLocator(CaretSwitch::Toggle);
 }
 
 void TActions::CaptureColour(std::int32_t code) {

@@ -27,9 +27,9 @@ void TServiceCore::Start(bool startedByConfig) {
   ResetToDefaults(config_);
   host_.LoadDefaultProfile();
   if (config_.keepToolTipsOffTop || config_.caretOnStart) {
-    host_.EnsureWinEventHook(config_.keepToolTipsOffTop);
+    EnsureWinEventHook(config_.keepToolTipsOffTop);
     // No caret locator exists yet, so the toggle switches it on.
-    if (config_.caretOnStart) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    if (config_.caretOnStart) SwitchCaretLocator(CaretSwitch::Toggle);
     host_.StartWinEventHook();
   }
   host_.CreatePointerLocator();
@@ -69,15 +69,62 @@ void TServiceCore::LeaveConfigurationMode() {
   host_.EnableInactivityTimer(config_.autoHideOnIdle);
   if (host_.LocatorOnScreen()) host_.RepaintLocator();
   if (config_.keepToolTipsOffTop) {
-    host_.EnsureWinEventHook(config_.keepToolTipsOffTop);
+    EnsureWinEventHook(config_.keepToolTipsOffTop);
     host_.StartWinEventHook();
   }
   if (config_.caretOnStart) {
-    if (!host_.CaretLocatorExists()) host_.SwitchCaretLocator(CaretSwitch::Toggle);
+    if (!host_.CaretLocatorExists()) SwitchCaretLocator(CaretSwitch::Toggle);
     if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretTracking);
   } else if (host_.CaretLocatorExists()) {
-    host_.SwitchCaretLocator(CaretSwitch::Off);
+    SwitchCaretLocator(CaretSwitch::Off);
   }
+}
+
+void TServiceCore::EnsureWinEventHook(bool toolTipsMinTop) {
+  if (!host_.WinEventHookExists()) host_.CreateWinEventHook();
+  host_.SetToolTipsMinTop(toolTipsMinTop);
+}
+
+void TServiceCore::SwitchCaretLocator(CaretSwitch form) {
+  bool on = false;
+  switch (form) {
+    case CaretSwitch::Toggle: on = !host_.CaretLocatorExists(); break;
+    case CaretSwitch::Preview:
+      state_.serviceMode = kServiceModeConfiguration;
+      on = true;
+      break;
+    case CaretSwitch::Off: on = false; break;
+  }
+  if (on && state_.serviceMode == kServiceModeNormal) {
+    if (!host_.WinEventHookExists()) host_.CreateWinEventHook();
+    if (!host_.CaretLocatorExists()) host_.CreateCaretLocator();
+    host_.SetCaretLocatorState(kCaretTracking);
+    host_.StartWinEventHook();
+  } else if (on) {
+    if (host_.WinEventHookExists()) host_.StopWinEventHook();
+    if (host_.CaretLocatorExists()) return;
+    host_.CreateCaretLocator();
+    host_.SetCaretLocatorState(kCaretPreview);
+    host_.ShowCaretLocator();
+  } else {
+    if (host_.CaretLocatorExists()) host_.FreeCaretLocator();
+    if (!host_.WinEventHookExists()) return;
+    if (!config_.keepToolTipsOffTop) {
+      host_.FreeWinEventHook();
+    } else if (state_.serviceMode == kServiceModeNormal) {
+      // Closing the locator stopped the hook; the tooltip rule still needs
+      // it running.
+      host_.StartWinEventHook();
+    }
+  }
+}
+
+void TServiceCore::NextCaretBarType() {
+  if (host_.CaretLocatorExists()) host_.NextCaretBarType();
+}
+
+bool TServiceCore::CaretLocatorShown() {
+  return host_.CaretLocatorExists() && host_.CaretLocatorVisible();
 }
 
 std::intptr_t TServiceCore::OnReload(std::uintptr_t wParam) {
@@ -100,7 +147,7 @@ std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lPara
       }
       return 1;
     case 1:
-      if (lParam == 1) host_.SwitchCaretLocator(CaretSwitch::Preview);
+      if (lParam == 1) SwitchCaretLocator(CaretSwitch::Preview);
       return 1;
     case 2: {
       if (!host_.CaretLocatorExists()) return 0;

@@ -79,6 +79,15 @@ class TServiceCore {
   std::intptr_t OnCopyData(const void* data, std::size_t size);
   std::intptr_t OnPowerBroadcast(std::uintptr_t wParam);
 
+  // Turns the caret locator on (tracking in normal mode, preview in
+  // configuration mode) or off; the toggle turns it on exactly when no caret
+  // locator window exists. Action 180 and the date insertion use the toggle.
+  void SwitchCaretLocator(CaretSwitch form);
+  // Action 181: the next bar type, when a caret locator window exists.
+  void NextCaretBarType();
+  // The date insertion hides a shown caret marker while it types.
+  bool CaretLocatorShown();
+
   // Another program became active: keep the floating windows in front.
   void RaiseFloatingWindows();
 
@@ -90,6 +99,8 @@ class TServiceCore {
  private:
   void EnterConfigurationMode(WindowRef configWindow);
   void LeaveConfigurationMode();
+  // Creates the hook when none exists and sets its tooltip rule.
+  void EnsureWinEventHook(bool toolTipsMinTop);
 
   IServiceHost& host_;
   TConfigRecord config_;

@@ -71,11 +71,13 @@ void TVexilor2Wnd::OnActivateApp(bool active) {
 }
 
 void TVexilor2Wnd::OnDestroy() {
-  // Removes the hook and unloads the library while the receiver still
-  // exists; the owned locator window is already gone, its object and timers
-  // go now.
+  // Removes the mouse hook and unloads its library while the receiver still
+  // exists. The owned locator windows are already gone; their objects and
+  // timers go now, the caret locator before the hook it reports from.
   hookMouseXP_.reset();
   locator_.reset();
+  FreeCaretLocator();
+  FreeWinEventHook();
   ::PostQuitMessage(0);
 }
 
@@ -215,16 +217,65 @@ void TVexilor2Wnd::ShowPointerLocator(int x, int y, bool show) {
   }
 }
 
-bool TVexilor2Wnd::CaretLocatorExists() { return false; }
-void TVexilor2Wnd::SetCaretLocatorState(int) {}
-void TVexilor2Wnd::PreviewCaretAt(int, int) {}
-void TVexilor2Wnd::SetCaretOpacity(std::uint8_t) {}
-void TVexilor2Wnd::SwitchCaretLocator(CaretSwitch) {}
-bool TVexilor2Wnd::CaretLocatorVisible() { return false; }
-void TVexilor2Wnd::NextCaretBarType() {}
-void TVexilor2Wnd::EnsureWinEventHook(bool) {}
-void TVexilor2Wnd::StartWinEventHook() {}
+bool TVexilor2Wnd::CaretLocatorExists() { return caretLocator_ != nullptr; }
+
+bool TVexilor2Wnd::CaretLocatorVisible() { return caretLocator_ && caretLocator_->Visible(); }
+
+void TVexilor2Wnd::CreateCaretLocator() {
+  if (caretLocator_) return;
+  auto caretLocator = std::make_unique<TVXLCaretLocWnd>(core_.Config(), winEventHook_);
+  if (caretLocator->Create(Handle())) caretLocator_ = std::move(caretLocator);
+}
+
+void TVexilor2Wnd::FreeCaretLocator() {
+  if (!caretLocator_) return;
+  caretLocator_->Close();
+  caretLocator_.reset();
+}
+
+void TVexilor2Wnd::SetCaretLocatorState(int state) {
+  if (caretLocator_) caretLocator_->SetState(state);
+}
+
+void TVexilor2Wnd::ShowCaretLocator() {
+  if (caretLocator_) caretLocator_->Show();
+}
+
+void TVexilor2Wnd::PreviewCaretAt(int x, int y) {
+  if (caretLocator_) caretLocator_->PreviewAt(x, y);
+}
+
+void TVexilor2Wnd::SetCaretOpacity(std::uint8_t opacity) {
+  if (caretLocator_) caretLocator_->SetOpacity(opacity);
+}
+
+void TVexilor2Wnd::NextCaretBarType() {
+  if (caretLocator_) caretLocator_->NextBarType();
+}
+
+bool TVexilor2Wnd::WinEventHookExists() { return winEventHook_ != nullptr; }
+
+void TVexilor2Wnd::CreateWinEventHook() {
+  if (!winEventHook_) winEventHook_ = std::make_unique<win::TWinEventHook>();
+}
+
+void TVexilor2Wnd::SetToolTipsMinTop(bool enabled) {
+  if (winEventHook_) winEventHook_->Events().ToolTipsMinTop = enabled;
+}
+
+void TVexilor2Wnd::StartWinEventHook() {
+  // A refused hook is not reported: nothing is tracked then.
+  if (winEventHook_) winEventHook_->Start();
+}
+
+void TVexilor2Wnd::StopWinEventHook() {
+  if (winEventHook_) winEventHook_->Stop();
+}
+
+void TVexilor2Wnd::FreeWinEventHook() { winEventHook_.reset(); }
+
 bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
+bool TVexilor2Wnd::FilterWindowOrigin(FilterWindowKind, Point&) { return false; }
 void TVexilor2Wnd::CloseFilterWindow(FilterWindowKind) {}
 void TVexilor2Wnd::FreeFilterWindow(FilterWindowKind) {}
 void TVexilor2Wnd::OpenFilterWindow(FilterWindowKind) {}
@@ -243,6 +294,8 @@ void TVexilor2Wnd::ShowPixelColour(Point, WindowRef) {}
 
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
 void TVexilor2Wnd::RaiseFilterLensTopmost() {}
-void TVexilor2Wnd::RaiseCaretLocatorTopmost() {}
+void TVexilor2Wnd::RaiseCaretLocatorTopmost() {
+  if (caretLocator_) caretLocator_->RaiseTopmost();
+}
 
 }  // namespace vxl

@@ -14,6 +14,8 @@
 #include "service/ServiceHost.h"
 #include "service/uActions.h"
 #include "service/uUtils_win.h"
+#include "service/uclWinEvent_win.h"
+#include "service/uformCaretLoc_win.h"
 #include "service/uformMain.h"
 #include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
@@ -87,15 +89,22 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   bool PerformanceMonitorOn() override;
   void ShowPointerLocator(int x, int y, bool show) override;
   bool CaretLocatorExists() override;
+  bool CaretLocatorVisible() override;
+  void CreateCaretLocator() override;
+  void FreeCaretLocator() override;
   void SetCaretLocatorState(int state) override;
+  void ShowCaretLocator() override;
   void PreviewCaretAt(int x, int y) override;
   void SetCaretOpacity(std::uint8_t opacity) override;
-  void SwitchCaretLocator(CaretSwitch form) override;
-  bool CaretLocatorVisible() override;
   void NextCaretBarType() override;
-  void EnsureWinEventHook(bool toolTipsMinTop) override;
+  bool WinEventHookExists() override;
+  void CreateWinEventHook() override;
+  void SetToolTipsMinTop(bool enabled) override;
   void StartWinEventHook() override;
+  void StopWinEventHook() override;
+  void FreeWinEventHook() override;
   bool FilterWindowExists(FilterWindowKind kind) override;
+  bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) override;
   void CloseFilterWindow(FilterWindowKind kind) override;
   void FreeFilterWindow(FilterWindowKind kind) override;
   void OpenFilterWindow(FilterWindowKind kind) override;
@@ -113,6 +122,10 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;
   std::unique_ptr<TVexilorLocWnd> locator_;
+  // The caret locator refers to the hook's slot: it is declared after it,
+  // so that it goes first.
+  std::unique_ptr<win::TWinEventHook> winEventHook_;
+  std::unique_ptr<TVXLCaretLocWnd> caretLocator_;
   win::TSystemUtilities system_;
   TActions actions_;
   TMouseShortcuts shortcuts_;

@@ -148,4 +148,24 @@ bool ClickTarget::WaitForLeftPressesAbove(int count, DWORD timeoutMs) const {
   return WaitUntil([&] { return LeftPresses() > count; }, timeoutMs);
 }
 
+bool ReleaseStuckInput() {
+  static const struct {
+    int key;
+    const wchar_t* xdotool;
+  } kInputs[] = {{VK_CONTROL, L"keydown ctrl keyup ctrl"},  {VK_MENU, L"keydown alt keyup alt"},
+                 {VK_SHIFT, L"keydown shift keyup shift"}, {VK_LWIN, L"keydown super keyup super"},
+                 {VK_LBUTTON, L"click 1"},  {VK_RBUTTON, L"click 3"},
+                 {VK_MBUTTON, L"click 2"},  {VK_XBUTTON1, L"click 8"},
+                 {VK_XBUTTON2, L"click 9"}};
+  if (HeldButtonsAndModifiers().empty()) return true;
+  ClickTarget focus(RECT{20, 20, 120, 60}, /*withEdit=*/true);
+  focus.Activate();
+  std::wstring commands = L"mousemove 70 40 sleep 0.2";
+  for (const auto& input : kInputs) {
+    if (::GetAsyncKeyState(input.key) & 0x8000) commands += std::wstring(L" ") + input.xdotool;
+  }
+  XdoTool(commands);
+  return WaitUntil([] { return HeldButtonsAndModifiers().empty(); }, 3000);
+}
+
 }  // namespace e2e

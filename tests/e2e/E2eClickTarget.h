@@ -53,4 +53,10 @@ class ClickTarget {
   HWND wnd_ = nullptr;
 };
 
+// Wine keeps a key or button held in its shared key state when its release
+// never reached a live window (the window closed, or the service swallowed
+// it while ending). Presses and releases each one again over a focused
+// window of the test program; true when nothing is held afterwards.
+bool ReleaseStuckInput();
+
 }  // namespace e2e

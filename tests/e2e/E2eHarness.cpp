@@ -511,6 +511,21 @@ void MoveMouse(int x, int y) {
   ::SendInput(1, &input, sizeof input);
 }
 
+std::string HeldButtonsAndModifiers() {
+  static const struct {
+    int key;
+    const char* name;
+  } kKeys[] = {{VK_LBUTTON, "left "},   {VK_RBUTTON, "right "}, {VK_MBUTTON, "middle "},
+               {VK_XBUTTON1, "x1 "},    {VK_XBUTTON2, "x2 "},   {VK_SHIFT, "shift "},
+               {VK_CONTROL, "ctrl "},   {VK_MENU, "alt "},      {VK_LWIN, "lwin "},
+               {VK_RWIN, "rwin "}};
+  std::string held;
+  for (const auto& k : kKeys) {
+    if (::GetAsyncKeyState(k.key) & 0x8000) held += k.name;
+  }
+  return held;
+}
+
 void MouseButton(DWORD downFlag, DWORD upFlag) {
   INPUT inputs[2]{};
   inputs[0].type = inputs[1].type = INPUT_MOUSE;

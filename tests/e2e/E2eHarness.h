@@ -150,6 +150,10 @@ COLORREF ScreenPixel(int x, int y);
 // script turns it into a PNG. Returns the file path, empty on failure.
 std::wstring SaveScreenshot(const std::wstring& name);
 
+// The mouse buttons, Shift, Ctrl, Alt and Windows keys held in the shared
+// key state, by name ("" when none): a chord must leave nothing behind.
+std::string HeldButtonsAndModifiers();
+
 // Synthetic input through the system's input queue.
 void MoveMouse(int x, int y);
 void MouseButton(DWORD downFlag, DWORD upFlag);

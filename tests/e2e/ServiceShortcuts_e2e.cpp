@@ -20,7 +20,17 @@ std::wstring At(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(
 
 class ServiceShortcuts : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed"; }
+  void SetUp() override {
+    ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed";
+    ASSERT_EQ(e2e::HeldButtonsAndModifiers(), "") << "an earlier test left keys held";
+  }
+
+  // Chords swallowed by a service that then ends, or on a window that
+  // closes, can leave Wine believing a key is still down.
+  void TearDown() override {
+    service_.End();
+    EXPECT_TRUE(e2e::ReleaseStuckInput()) << e2e::HeldButtonsAndModifiers();
+  }
 
   // Starts the service and waits until its mouse hook is in place.
   HWND StartService(const std::wstring& arguments = L"") {

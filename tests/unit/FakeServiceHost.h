@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,9 +20,11 @@ class FakeHost : public IServiceHost {
   std::vector<std::string> calls;
   std::set<FilterWindowKind> openFilterWindows;
   bool caretExists = false;
+  bool caretVisible = false;
+  bool hookExists = false;
   bool locatorOnScreen = false;
   bool monitorOn = false;
-  bool caretVisible = true;
+  std::map<FilterWindowKind, Point> filterOrigins;
   WindowRef foreground = 0;
   Rect foregroundRect{};
   // Applied to the record when the profile is "loaded".
@@ -59,9 +62,22 @@ class FakeHost : public IServiceHost {
   }
   bool CaretLocatorExists() override { return caretExists; }
   bool CaretLocatorVisible() override { return caretExists && caretVisible; }
-  void NextCaretBarType() override { Log("NextCaretBarType"); }
+  void CreateCaretLocator() override {
+    Log("CreateCaretLocator");
+    caretExists = true;
+  }
+  void FreeCaretLocator() override {
+    Log("FreeCaretLocator");
+    caretExists = false;
+    caretVisible = false;
+  }
   void SetCaretLocatorState(int state) override {
     Log("SetCaretLocatorState " + std::to_string(state));
+    caretVisible = true;
+  }
+  void ShowCaretLocator() override {
+    Log("ShowCaretLocator");
+    caretVisible = true;
   }
   void PreviewCaretAt(int x, int y) override {
     Log("PreviewCaretAt " + std::to_string(x) + "," + std::to_string(y));
@@ -69,18 +85,29 @@ class FakeHost : public IServiceHost {
   void SetCaretOpacity(std::uint8_t opacity) override {
     Log("SetCaretOpacity " + std::to_string(opacity));
   }
-  void SwitchCaretLocator(CaretSwitch form) override {
-    static const char* names[] = {"Toggle", "Preview", "Off"};
-    Log(std::string("SwitchCaretLocator ") + names[static_cast<int>(form)]);
-    // The toggle and preview create the window, off frees it.
-    caretExists = form != CaretSwitch::Off && (form == CaretSwitch::Preview || !caretExists);
+  void NextCaretBarType() override { Log("NextCaretBarType"); }
+  bool WinEventHookExists() override { return hookExists; }
+  void CreateWinEventHook() override {
+    Log("CreateWinEventHook");
+    hookExists = true;
   }
-  void EnsureWinEventHook(bool toolTipsMinTop) override {
-    Log(std::string("EnsureWinEventHook ") + (toolTipsMinTop ? "tooltips" : "-"));
+  void SetToolTipsMinTop(bool enabled) override {
+    Log(std::string("SetToolTipsMinTop ") + (enabled ? "on" : "off"));
+  }
+  void StopWinEventHook() override { Log("StopWinEventHook"); }
+  void FreeWinEventHook() override {
+    Log("FreeWinEventHook");
+    hookExists = false;
   }
   void StartWinEventHook() override { Log("StartWinEventHook"); }
   bool FilterWindowExists(FilterWindowKind kind) override {
     return openFilterWindows.count(kind) != 0;
+  }
+  bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) override {
+    auto it = filterOrigins.find(kind);
+    if (it == filterOrigins.end()) return false;
+    origin = it->second;
+    return true;
   }
   void CloseFilterWindow(FilterWindowKind kind) override { Log("Close " + Name(kind)); }
   void FreeFilterWindow(FilterWindowKind kind) override {
@@ -95,11 +122,11 @@ class FakeHost : public IServiceHost {
   void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
     Log("SendFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
   }
-  void ShowPixelColour(Point p, WindowRef) override {
-    Log("ShowPixelColour " + std::to_string(p.x) + "," + std::to_string(p.y));
-  }
   void CaptureFilterColour(int which) override {
     Log("CaptureFilterColour " + std::to_string(which));
+  }
+  void ShowPixelColour(Point p, WindowRef) override {
+    Log("ShowPixelColour " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
   void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
     Log("PostFilters " + std::to_string(wParam) + "," + std::to_string(lParam));

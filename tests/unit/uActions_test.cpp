@@ -44,7 +44,8 @@ TEST_F(ActionsTest, TheSimpleActionsDoWhatTheirCodeSays) {
       {103, {"PostFilters 1,0"}},
       {105, {"PostFilters 4,0"}},
       {106, {"SendFilters 1,0", "PostFilters 5,0"}},
-      {180, {"SwitchCaretLocator Toggle"}},
+      {180, {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1",
+             "StartWinEventHook"}},
       {181, {"NextCaretBarType"}},
       {203, {"SetCursorPos 1910,1070"}},
       {205, {"SetCursorPos 960,540"}},
@@ -70,6 +71,7 @@ TEST_F(ActionsTest, TheSimpleActionsDoWhatTheirCodeSays) {
 
 TEST_F(ActionsTest, MissingPlacesLeaveThePointerAlone) {
   system_.hasForeground = false;
+  EXPECT_EQ(Run(181), Calls{}) << "no caret locator to step";
   EXPECT_EQ(Run(210), Calls{}) << "no Start button";
   EXPECT_EQ(Run(211), Calls{}) << "no notification area";
   EXPECT_EQ(Run(213), Calls{}) << "no foreground window";
@@ -127,7 +129,10 @@ TEST_F(ActionsTest, DatesAreTypedWithTheCaretMarkerAwayWhileTyping) {
   EXPECT_EQ(Run(403), Calls{"Type 09.04.2024- "}) << "caret locator off stays off";
   host_.caretExists = true;
   host_.caretVisible = true;
-  EXPECT_EQ(Run(401), (Calls{"SwitchCaretLocator Toggle", "SwitchCaretLocator Toggle",
+  // Off (the window goes), then on again (hook and window anew), around
+  // the typing.
+  EXPECT_EQ(Run(401), (Calls{"FreeCaretLocator", "CreateWinEventHook", "CreateCaretLocator",
+                             "SetCaretLocatorState 1", "StartWinEventHook",
                              "ProcessPendingMessages", "Type 2024-04-09- "}));
   EXPECT_TRUE(host_.caretExists) << "switched on again after typing";
   host_.caretVisible = false;

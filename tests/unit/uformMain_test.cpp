@@ -47,11 +47,12 @@ TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
       {"by the configuration program", false, false, true,
        {"LoadDefaultProfile", "CreatePointerLocator", "EnableMouseHook"}},
       {"tooltips kept off the top", true, false, false,
-       {"LoadDefaultProfile", "EnsureWinEventHook tooltips", "StartWinEventHook",
+       {"LoadDefaultProfile", "CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook",
         "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
       {"caret locator at start", false, true, false,
-       {"LoadDefaultProfile", "EnsureWinEventHook -", "SwitchCaretLocator Toggle",
-        "StartWinEventHook", "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
+       {"LoadDefaultProfile", "CreateWinEventHook", "SetToolTipsMinTop off", "CreateCaretLocator",
+        "SetCaretLocatorState 1", "StartWinEventHook", "StartWinEventHook", "CreatePointerLocator",
+        "RegisterHotKeys", "EnableMouseHook"}},
   };
   for (const auto& c : cases) {
     FakeHost host;
@@ -139,11 +140,16 @@ struct LeaveCase {
 TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
   const LeaveCase cases[] = {
       {"caret wanted, none yet", false, true, false,
-       {"SwitchCaretLocator Toggle", "SetCaretLocatorState 1"}},
+       {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook",
+        "SetCaretLocatorState 1"}},
       {"caret wanted, previewing", false, true, true, {"SetCaretLocatorState 1"}},
-      {"caret not wanted, previewing", false, false, true, {"SwitchCaretLocator Off"}},
+      {"caret not wanted, previewing", false, false, true, {"FreeCaretLocator"}},
       {"caret not wanted, none", false, false, false, {}},
-      {"tooltips", true, false, false, {"EnsureWinEventHook tooltips", "StartWinEventHook"}},
+      {"tooltips", true, false, false,
+       {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook"}},
+      {"tooltips kept while the preview closes", true, false, true,
+       {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook", "FreeCaretLocator",
+        "StartWinEventHook"}},
   };
   for (const auto& c : cases) {
     FakeHost host;
@@ -218,7 +224,8 @@ TEST(ServiceMessages, PreviewMessages) {
       {"locator shown", 0, 1, 1, {"ShowPointerLocator -1,-1 show"}},
       {"locator hidden", 0, 0, 1, {"ShowPointerLocator 0,0 hide"}},
       {"locator, any other lParam", 0, 5, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"caret preview", 1, 1, 1, {"SwitchCaretLocator Preview"}},
+      {"caret preview", 1, 1, 1,
+       {"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}},
       {"caret, other lParam", 1, 0, 1, {}},
       {"caret position without window", 2, 0x00C80190, 0, {}},
       {"unknown", 3, 0, 1, {}},
@@ -311,6 +318,89 @@ TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
     core.RaiseFloatingWindows();
     EXPECT_EQ(host.calls, c.calls);
   }
+}
+
+struct CaretSwitchCase {
+  const char* name;
+  CaretSwitch form;
+  std::int32_t mode;
+  bool hookExists;
+  bool caretExists;
+  bool keepToolTipsOffTop;
+  Calls calls;
+  std::int32_t modeAfter;
+  bool caretAfter;
+};
+
+TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
+  constexpr auto N = kServiceModeNormal;
+  constexpr auto C = kServiceModeConfiguration;
+  const CaretSwitchCase cases[] = {
+      {"toggle on, nothing yet", CaretSwitch::Toggle, N, false, false, false,
+       {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"},
+       N, true},
+      {"toggle on over the tooltip hook", CaretSwitch::Toggle, N, true, false, true,
+       {"CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"}, N, true},
+      {"toggle off frees the hook", CaretSwitch::Toggle, N, true, true, false,
+       {"FreeCaretLocator", "FreeWinEventHook"}, N, false},
+      {"toggle off keeps the tooltip hook running", CaretSwitch::Toggle, N, true, true, true,
+       {"FreeCaretLocator", "StartWinEventHook"}, N, false},
+      {"off in configuration mode keeps the tooltip hook stopped", CaretSwitch::Off, C, true, true,
+       true, {"FreeCaretLocator"}, C, false},
+      {"toggle on in configuration mode previews", CaretSwitch::Toggle, C, true, false, false,
+       {"StopWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}, C,
+       true},
+      {"preview enters configuration mode", CaretSwitch::Preview, N, false, false, false,
+       {"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}, C, true},
+      {"preview over a tracking locator only stops the hook", CaretSwitch::Preview, N, true, true,
+       false, {"StopWinEventHook"}, C, true},
+      {"off without anything", CaretSwitch::Off, N, false, false, false, {}, N, false},
+      {"off in configuration mode", CaretSwitch::Off, C, true, true, false,
+       {"FreeCaretLocator", "FreeWinEventHook"}, C, false},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    TServiceCore core(host);
+    core.State().serviceMode = c.mode;
+    core.Config().keepToolTipsOffTop = c.keepToolTipsOffTop;
+    host.hookExists = c.hookExists;
+    host.caretExists = c.caretExists;
+    core.SwitchCaretLocator(c.form);
+    EXPECT_EQ(host.calls, c.calls) << c.name;
+    EXPECT_EQ(core.State().serviceMode, c.modeAfter) << c.name;
+    EXPECT_EQ(host.caretExists, c.caretAfter) << c.name;
+  }
+}
+
+TEST(CaretSwitching, BarTypeStepAndShownQueryNeedAWindow) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.NextCaretBarType();
+  EXPECT_FALSE(core.CaretLocatorShown());
+  EXPECT_TRUE(host.calls.empty());
+
+  core.SwitchCaretLocator(CaretSwitch::Toggle);
+  EXPECT_TRUE(core.CaretLocatorShown());
+  host.calls.clear();
+  core.NextCaretBarType();
+  EXPECT_EQ(host.calls, (Calls{"NextCaretBarType"}));
+}
+
+TEST(CaretSwitching, DateInsertionToggleRoundTripRestoresTracking) {
+  // The date insertion switches a shown locator off with the toggle and
+  // back on with it afterwards.
+  FakeHost host;
+  TServiceCore core(host);
+  core.SwitchCaretLocator(CaretSwitch::Toggle);
+  ASSERT_TRUE(core.CaretLocatorShown());
+  host.calls.clear();
+  core.SwitchCaretLocator(CaretSwitch::Toggle);
+  EXPECT_FALSE(core.CaretLocatorShown());
+  core.SwitchCaretLocator(CaretSwitch::Toggle);
+  EXPECT_TRUE(core.CaretLocatorShown());
+  EXPECT_EQ(host.calls,
+            (Calls{"FreeCaretLocator", "FreeWinEventHook", "CreateWinEventHook",
+                   "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"}));
 }
 
 }  // namespace

@@ -1,0 +1,367 @@
+// The caret locator as a user and the configuration program see it: the
+// marker drawn on the preview window's sample caret, and the marker following
+// the caret of another application's edit control and fading out when the
+// focus leaves text.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "E2eHarness.h"
+#include "common/ConfigRecord.h"
+#include "service/uformCaretLoc.h"
+#include "service/uformMain.h"
+
+namespace {
+
+constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
+constexpr const wchar_t* kCaretClass = L"TVXLCaretLocWnd";
+constexpr COLORREF kPreviewColour = RGB(90, 90, 160);
+constexpr COLORREF kMemoColour = RGB(250, 250, 250);
+
+std::string Hex(COLORREF c) {
+  char text[32];
+  std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
+  return text;
+}
+
+RECT WindowRectOf(HWND wnd) {
+  RECT r{};
+  ::GetWindowRect(wnd, &r);
+  return r;
+}
+
+vxl::TWndInfo InfoOf(HWND wnd) {
+  const RECT r = WindowRectOf(wnd);
+  return {reinterpret_cast<vxl::WindowRef>(wnd), r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// Where the marker must stand for this caret, by the service's own geometry.
+vxl::CaretPlacement Expected(const vxl::TConfigRecord& record, HWND active, HWND edit,
+                             const vxl::Box& caret) {
+  vxl::CaretPlacement placement;
+  vxl::LayoutBars(record, InfoOf(active), InfoOf(edit), ::GetSystemMetrics(SM_CXSCREEN), placement);
+  vxl::PlaceCaret(record, caret, placement);
+  return placement;
+}
+
+bool StandsAt(HWND wnd, const vxl::CaretPlacement& p) {
+  const RECT r = WindowRectOf(wnd);
+  return r.left == p.windowLeft && r.top == p.windowTop && r.right - r.left == p.windowWidth &&
+         r.bottom - r.top == p.clientHeight;
+}
+
+std::string Describe(HWND wnd, const vxl::CaretPlacement& p) {
+  const RECT r = WindowRectOf(wnd);
+  return "window at " + std::to_string(r.left) + "," + std::to_string(r.top) + " size " +
+         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +
+         std::to_string(p.windowLeft) + "," + std::to_string(p.windowTop) + " size " +
+         std::to_string(p.windowWidth) + "x" + std::to_string(p.clientHeight);
+}
+
+// Screen points inside the marker's shapes.
+POINT Inside(const vxl::CaretPlacement& p, const std::array<vxl::Point, 3>& triangle) {
+  return {p.windowLeft + (triangle[0].x + triangle[1].x + triangle[2].x) / 3,
+          p.windowTop + (triangle[0].y + triangle[1].y + triangle[2].y) / 3};
+}
+POINT Inside(const vxl::CaretPlacement& p, const std::array<vxl::Point, 4>& bar) {
+  return {p.windowLeft + (bar[0].x + bar[1].x) / 2, p.windowTop + bar[0].y};
+}
+
+LRESULT CALLBACK PlainProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(wnd, message, wParam, lParam);
+}
+
+void RegisterPlainClass(const wchar_t* name, COLORREF colour) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &PlainProc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hbrBackground = ::CreateSolidBrush(colour);
+  wc.lpszClassName = name;
+  ::RegisterClassW(&wc);
+}
+
+class CaretLocator : public ::testing::Test {
+ protected:
+  CaretLocator() { vxl::ResetToDefaults(record_); }
+  ~CaretLocator() override {
+    if (window_) ::DestroyWindow(window_);
+  }
+
+  void StartService() {
+    ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+    main_ = e2e::WaitForWindow(kMainClass, service_.Id());
+    ASSERT_NE(main_, nullptr) << "no service main window";
+  }
+
+  void SendRecord() {
+    const auto image = vxl::RecordBytes(record_);
+    ASSERT_EQ(e2e::SendCopyData(main_, image.data(), static_cast<DWORD>(image.size())), 0);
+  }
+
+  HWND CaretWindow(DWORD timeoutMs = e2e::kDefaultTimeoutMs) {
+    return e2e::WaitForWindow(kCaretClass, service_.Id(), timeoutMs);
+  }
+
+  void ExpectPixel(POINT at, COLORREF expected, const char* what) {
+    e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) == expected; }, 1500);
+    const COLORREF seen = e2e::ScreenPixel(at.x, at.y);
+    EXPECT_EQ(seen, expected) << what << " at (" << at.x << ", " << at.y << "): saw " << Hex(seen)
+                              << ", expected " << Hex(expected);
+  }
+
+  // Waits for the pixel to lose the colour: whatever lies beneath shows.
+  void ExpectCleared(POINT at, COLORREF marker, const char* what) {
+    e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) != marker; }, 1500);
+    EXPECT_NE(e2e::ScreenPixel(at.x, at.y), marker)
+        << what << " at (" << at.x << ", " << at.y << ") still shows " << Hex(marker);
+  }
+
+  e2e::Backdrop backdrop_;
+  e2e::TempProgramFolder folder_;
+  e2e::ChildProcess service_;
+  HWND main_ = nullptr;
+  HWND window_ = nullptr;
+  vxl::TConfigRecord record_;
+};
+
+// --- the configuration program's preview ------------------------------------
+
+class CaretPreview : public CaretLocator {
+ protected:
+  void SetUp() override {
+    RegisterPlainClass(L"TformCaretPrevw", kPreviewColour);
+    RegisterPlainClass(L"TMemo", kMemoColour);
+    window_ = ::CreateWindowExW(0, L"TformCaretPrevw", L"Preview", WS_POPUP | WS_VISIBLE, 240, 200,
+                                520, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    memo_ = ::CreateWindowExW(0, L"TMemo", L"", WS_CHILD | WS_VISIBLE, 30, 40, 400, 160, window_,
+                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(memo_, nullptr);
+    e2e::PumpMessages(200);
+    StartService();
+  }
+
+  // The sample caret the configuration program asks for.
+  POINT SampleCaret(int dx = 0) const {
+    const RECT memo = WindowRectOf(memo_);
+    return {memo.left + 50 + dx, memo.top + 19};
+  }
+
+  std::optional<LRESULT> PreviewAt(POINT at) {
+    return e2e::Send(main_, vxl::WM_VXL_PREVIEW, 2,
+                     MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+  }
+
+  HWND memo_ = nullptr;
+};
+
+TEST_F(CaretPreview, APositionWithoutACaretWindowAnswersZero) {
+  EXPECT_EQ(PreviewAt(SampleCaret()), 0);
+  EXPECT_EQ(e2e::TopLevelWindows(kCaretClass, service_.Id()).size(), 0u);
+  // Any other lParam of the opening message opens nothing either.
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 0), 1);
+  EXPECT_EQ(PreviewAt(SampleCaret()), 0);
+}
+
+TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
+  record_.caretOpacity = 255;  // exact colours on screen
+  SendRecord();
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  HWND caret = CaretWindow();
+  ASSERT_NE(caret, nullptr) << "the preview opened no caret window";
+  EXPECT_TRUE(::IsWindowVisible(caret));
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(caret, GWL_EXSTYLE);
+  EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST),
+            WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
+
+  const POINT at = SampleCaret();
+  ASSERT_EQ(PreviewAt(at), 1);
+  const auto p = Expected(record_, window_, memo_, {at.x, at.y, 2, 16});
+  ASSERT_TRUE(e2e::WaitUntil([&] { return StandsAt(caret, p); }, 3000)) << Describe(caret, p);
+  // Defaults: bar type 2 from the preview window's left edge.
+  EXPECT_EQ(p.windowLeft, WindowRectOf(window_).left);
+  EXPECT_EQ(p.clientHeight, 16 + 2 * 2 + 0 + 1 + 2 * 16);
+
+  ExpectPixel(Inside(p, p.TopTriangle), record_.caretTriangleColour, "top triangle");
+  ExpectPixel(Inside(p, p.BottomTriangle), record_.caretTriangleColour, "bottom triangle");
+  ExpectPixel(Inside(p, p.BottomBar), record_.caretBarColour, "bottom bar");
+  ExpectPixel(Inside(p, p.TopBar), kMemoColour, "the top bar is off");
+  e2e::SaveScreenshot(L"caret_preview_defaults");
+
+  // Other bar settings take effect with the next position.
+  record_.caretBarType = 6;
+  record_.caretBarTop = true;
+  record_.caretBarWidth = 4;
+  record_.caretBarColour = RGB(255, 0, 255);
+  record_.caretTriangleColour = RGB(0, 200, 0);
+  record_.caretTriangleBottom = false;
+  SendRecord();
+  const POINT moved = SampleCaret(120);
+  ASSERT_EQ(PreviewAt(moved), 1);
+  const auto q = Expected(record_, window_, memo_, {moved.x, moved.y, 2, 16});
+  ASSERT_TRUE(e2e::WaitUntil([&] { return StandsAt(caret, q); }, 3000)) << Describe(caret, q);
+  EXPECT_EQ(q.windowLeft, WindowRectOf(memo_).left - 14) << "bar type 6 spans the edit zone";
+  ExpectPixel(Inside(q, q.TopTriangle), RGB(0, 200, 0), "top triangle");
+  ExpectPixel(Inside(q, q.TopBar), RGB(255, 0, 255), "top bar");
+  ExpectPixel(Inside(q, q.BottomBar), RGB(255, 0, 255), "bottom bar");
+  ExpectPixel(Inside(q, q.BottomTriangle), kMemoColour, "the bottom triangle is off");
+  e2e::SaveScreenshot(L"caret_preview_type6");
+
+  // A new opacity arrives with the record at once.
+  record_.caretOpacity = 100;
+  SendRecord();
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(::GetLayeredWindowAttributes(caret, &key, &alpha, &flags));
+  EXPECT_EQ(key, RGB(18, 52, 86));
+  EXPECT_EQ(alpha, 100);
+  EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
+}
+
+TEST_F(CaretPreview, WithoutTheTextBoxNothingIsDrawnAnew) {
+  record_.caretOpacity = 255;
+  SendRecord();
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  HWND caret = CaretWindow();
+  ASSERT_NE(caret, nullptr);
+  const POINT at = SampleCaret();
+  ASSERT_EQ(PreviewAt(at), 1);
+  const auto p = Expected(record_, window_, memo_, {at.x, at.y, 2, 16});
+  ASSERT_TRUE(e2e::WaitUntil([&] { return StandsAt(caret, p); }, 3000)) << Describe(caret, p);
+  ::DestroyWindow(memo_);
+  EXPECT_EQ(PreviewAt(SampleCaret(150)), 1);
+  e2e::PumpMessages(300);
+  EXPECT_TRUE(StandsAt(caret, p)) << Describe(caret, p);
+}
+
+// --- tracking another application's caret -----------------------------------
+
+class CaretTracking : public CaretLocator {
+ protected:
+  void SetUp() override {
+    window_ =
+        ::CreateWindowExW(0, L"#32770", L"Caret test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 160,
+                          600, 360, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    edit_ =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 20,
+                          20, 400, 160, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    button_ = ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 20, 220, 100, 30,
+                                window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(button_, nullptr);
+    ::SetForegroundWindow(window_);
+    ::SetFocus(button_);
+    e2e::PumpMessages(300);
+
+    record_.caretOnStart = true;
+    record_.caretOpacity = 255;
+    const auto image = vxl::RecordBytes(record_);
+    ASSERT_TRUE(folder_.WriteFile(L"Users\\" + UserName() + L"\\Default.cnf",
+                                  {image.begin(), image.end()}));
+    StartService();
+    caret_ = CaretWindow();
+    ASSERT_NE(caret_, nullptr) << "caretOnStart did not switch the caret locator on";
+  }
+
+  static std::wstring UserName() {
+    wchar_t name[257];
+    DWORD size = 257;
+    return ::GetUserNameW(name, &size) ? std::wstring(name, size - 1) : std::wstring();
+  }
+
+  // The edit control's caret in screen pixels, as its own thread knows it.
+  vxl::Box EditCaret() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetCurrentThreadId(), &info);
+    POINT corner{info.rcCaret.left, info.rcCaret.top};
+    ::ClientToScreen(info.hwndCaret, &corner);
+    return {corner.x, corner.y, info.rcCaret.right - info.rcCaret.left,
+            info.rcCaret.bottom - info.rcCaret.top};
+  }
+
+  // Waits until the marker stands on the edit control's caret.
+  vxl::CaretPlacement ExpectOnCaret(const char* when) {
+    vxl::CaretPlacement p;
+    const bool placed = e2e::WaitUntil(
+        [&] {
+          p = Expected(record_, window_, edit_, EditCaret());
+          return StandsAt(caret_, p);
+        },
+        3000);
+    EXPECT_TRUE(placed) << when << ": " << Describe(caret_, p);
+    return p;
+  }
+
+  HWND edit_ = nullptr;
+  HWND button_ = nullptr;
+  HWND caret_ = nullptr;
+};
+
+TEST_F(CaretTracking, TheMarkerFollowsTypingAndFadesWhenTheFocusLeavesText) {
+  ::SetFocus(edit_);
+  const auto first = ExpectOnCaret("focus in the edit control");
+  ExpectPixel(Inside(first, first.TopTriangle), record_.caretTriangleColour, "top triangle");
+  ExpectPixel(Inside(first, first.BottomBar), record_.caretBarColour, "bottom bar");
+
+  for (int i = 0; i < 6; ++i) e2e::PressKey('W');
+  e2e::PumpMessages(100);
+  ASSERT_GT(EditCaret().left, first.windowLeft + first.CaretX) << "typing did not reach the edit";
+  const auto typed = ExpectOnCaret("after typing");
+  ExpectPixel(Inside(typed, typed.TopTriangle), record_.caretTriangleColour,
+              "top triangle over the new caret");
+  ExpectCleared(Inside(first, first.TopTriangle), record_.caretTriangleColour,
+                "the old place is clear again");
+
+  e2e::PressKey(VK_RETURN);
+  e2e::PressKey('X');
+  const auto nextLine = ExpectOnCaret("on the next line");
+  EXPECT_GT(nextLine.windowTop, typed.windowTop);
+  ExpectPixel(Inside(nextLine, nextLine.BottomTriangle), record_.caretTriangleColour,
+              "bottom triangle on the next line");
+  ExpectCleared(Inside(typed, typed.TopTriangle), record_.caretTriangleColour,
+                "the first line's marker is gone");
+  e2e::PumpMessages(200);
+  e2e::SaveScreenshot(L"caret_tracking_typed");
+
+  // Focus on a button: the marker fades out after about 250 ms.
+  const POINT triangle = Inside(nextLine, nextLine.TopTriangle);
+  ExpectPixel(triangle, record_.caretTriangleColour, "top triangle before the fade");
+  const DWORD start = ::GetTickCount();
+  ::SetFocus(button_);
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return e2e::ScreenPixel(triangle.x, triangle.y) != record_.caretTriangleColour; },
+      3000))
+      << "the marker did not fade";
+  const DWORD faded = ::GetTickCount() - start;
+  EXPECT_GE(faded, 200u) << "the marker went before the fade-out delay";
+  EXPECT_LE(faded, 1500u);
+  e2e::SaveScreenshot(L"caret_tracking_faded");
+  EXPECT_TRUE(::IsWindowVisible(caret_)) << "a faded marker's window stays shown";
+
+  // And comes back with the focus.
+  ::SetFocus(edit_);
+  const auto back = ExpectOnCaret("focus back in the edit control");
+  ExpectPixel(Inside(back, back.TopTriangle), record_.caretTriangleColour, "top triangle");
+}
+
+TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {
+  ::SetFocus(edit_);
+  const auto placed = ExpectOnCaret("before configuration mode");
+  const POINT triangle = Inside(placed, placed.TopTriangle);
+  ExpectPixel(triangle, record_.caretTriangleColour, "top triangle");
+
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ExpectCleared(triangle, record_.caretTriangleColour, "the marker is faded in configuration mode");
+  e2e::PressKey('Q');
+  e2e::PumpMessages(400);
+  EXPECT_TRUE(StandsAt(caret_, placed)) << "the marker must not follow while not tracking";
+
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  e2e::PressKey('Q');
+  const auto resumed = ExpectOnCaret("after configuration mode");
+  ExpectPixel(Inside(resumed, resumed.TopTriangle), record_.caretTriangleColour, "top triangle");
+}
+
+}  // namespace
