@@ -3,26 +3,11 @@
 // nothing. The allocation counter below makes the second half visible.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "AllocationCounter.h"
 #include "service/HookMouseXP.h"
 
-namespace {
-std::atomic<long> gAllocations{0};
-}  // namespace
-
-// Replacing the global pair confuses GCC's new/free matching, which looks only
-// at the malloc inside.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  ++gAllocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+using vxl::bench::AllocationCount;
+using vxl::bench::ReportAllocations;
 
 namespace {
 
@@ -36,15 +21,10 @@ const TMouseHookData kMix[] = {
 };
 constexpr std::size_t kMixSize = sizeof kMix / sizeof kMix[0];
 
-void ReportAllocations(benchmark::State& state, long before) {
-  state.counters["allocs/iter"] = benchmark::Counter(static_cast<double>(gAllocations - before) /
-                                                     static_cast<double>(state.iterations()));
-}
-
 void BM_DecodeForwardedRecord(benchmark::State& state) {
   const vxl::TShiftStateEx sampled{vxl::ssRight, vxl::ssCtrl};
   std::size_t i = 0;
-  const long before = gAllocations;
+  const long before = AllocationCount();
   for (auto _ : state) {
     const TMouseHookData& block = kMix[i++ % kMixSize];
     TMouseHookData data;
@@ -77,7 +57,7 @@ void BM_HandleForwardedMessage(benchmark::State& state) {
   hook.OnMouseWheelDown = [&](auto&&...) { ++seen; };
   hook.OnMouseWheelUp = [&](auto&&...) { ++seen; };
   std::size_t i = 0;
-  const long before = gAllocations;
+  const long before = AllocationCount();
   for (auto _ : state) {
     const TMouseHookData& block = kMix[i++ % kMixSize];
     benchmark::DoNotOptimize(hook.HandleForwardedMessage(&block, sizeof block, {vxl::ssShift}));

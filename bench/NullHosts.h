@@ -1,0 +1,85 @@
+// Components and system helpers that do nothing: the benchmarks measure the
+// service's own decisions, not the system calls they end in.
+#pragma once
+
+#include "service/ServiceHost.h"
+#include "service/uUtils.h"
+
+namespace vxl::bench {
+
+class NullServiceHost final : public IServiceHost {
+ public:
+  void LoadDefaultProfile() override {}
+  void CreatePointerLocator() override {}
+  void EnableMouseHook() override {}
+  void ReloadLanguage() override {}
+  void RegisterHotKeys() override {}
+  void UnregisterAllHotKeys() override {}
+  bool ForegroundWindowRect(WindowRef, Rect&) override { return false; }
+  void ApplyLocatorSettings() override {}
+  bool LocatorOnScreen() override { return false; }
+  void RepaintLocator() override {}
+  void EnableInactivityTimer(bool) override {}
+  void TogglePerformanceMonitor() override {}
+  bool PerformanceMonitorOn() override { return false; }
+  void ShowPointerLocator(int, int, bool) override {}
+  bool CaretLocatorExists() override { return false; }
+  bool CaretLocatorVisible() override { return false; }
+  void CreateCaretLocator() override {}
+  void FreeCaretLocator() override {}
+  void SetCaretLocatorState(int) override {}
+  void ShowCaretLocator() override {}
+  void PreviewCaretAt(int, int) override {}
+  void SetCaretOpacity(std::uint8_t) override {}
+  void NextCaretBarType() override {}
+  bool WinEventHookExists() override { return false; }
+  void CreateWinEventHook() override {}
+  void SetToolTipsMinTop(bool) override {}
+  void StartWinEventHook() override {}
+  void StopWinEventHook() override {}
+  void FreeWinEventHook() override {}
+  bool FilterWindowExists(FilterWindowKind) override { return false; }
+  bool FilterWindowOrigin(FilterWindowKind, Point&) override { return false; }
+  void CloseFilterWindow(FilterWindowKind) override {}
+  void FreeFilterWindow(FilterWindowKind) override {}
+  void OpenFilterWindow(FilterWindowKind) override {}
+  void RaiseFilterFrame() override {}
+  void PostFiltersMessage(std::uintptr_t, std::intptr_t) override {}
+  void SendFiltersMessage(std::uintptr_t, std::intptr_t) override {}
+  void CaptureFilterColour(int) override {}
+  void ShowPixelColour(Point, WindowRef) override {}
+  void BringApplicationToFront() override {}
+  void RaiseFilterLensTopmost() override {}
+  void RaiseCaretLocatorTopmost() override {}
+};
+
+class NullSystemUtilities final : public ISystemUtilities {
+ public:
+  Point CursorPos() override { return {}; }
+  void SetCursorPos(Point) override {}
+  Point ScreenSize() override { return {1280, 1024}; }
+  bool ForegroundWindowRect(Rect&) override { return false; }
+  bool TaskbarPartRect(char, Rect&) override { return false; }
+  WindowRef WindowAtPoint(Point) override { return 0; }
+  WindowRef TopLevelWindow(WindowRef wnd) override { return wnd; }
+  void PostClose(WindowRef) override {}
+  void PostSysCommandClose(WindowRef) override {}
+  bool IsMaximised(WindowRef) override { return false; }
+  void Restore(WindowRef) override {}
+  void ShowMaximised(WindowRef) override {}
+  void MoveForegroundWindowBy(int) override {}
+  CivilDate Today() override { return {2024, 4, 9}; }
+  std::string DateSeparator() override { return "/"; }
+  void ProcessPendingMessages() override {}
+  void TypeIntoFocusedWindow(const std::string&) override {}
+  void Beep() override {}
+  void InjectRightClick(Point) override {}
+  bool ExitSession(unsigned) override { return false; }
+  bool Suspend(bool, bool, bool) override { return false; }
+  bool StartProgram(const std::string&) override { return true; }
+  void ShowProgramNotFound(const std::string&) override {}
+  void ShowHelp(const std::string&) override {}
+  void Quit() override {}
+};
+
+}  // namespace vxl::bench
