@@ -12,6 +12,8 @@ namespace e2e {
 
 constexpr const wchar_t* kClickTargetSwitch = L"--click-target";
 constexpr const wchar_t* kTextTargetSwitch = L"--text-target";
+// The window of the test program started as a stand-in configuration program.
+constexpr const wchar_t* kConfigStandInClass = L"VxlE2eConfigStandIn";
 
 // The helper's own program: runs the target window until it is closed.
 // arguments: left top width height. With the text-target switch the window

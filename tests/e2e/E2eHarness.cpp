@@ -544,6 +544,22 @@ void PressKey(WORD virtualKey, bool extended) {
   ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey) {
+  std::vector<INPUT> inputs;
+  auto key = [&](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD modifier : modifiers) key(modifier, false);
+  key(virtualKey, false);
+  key(virtualKey, true);
+  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) key(*it, true);
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 bool XdoTool(const std::wstring& arguments) {
   const std::wstring exe = L"Z:\\usr\\bin\\xdotool";
   std::wstring commandLine = L"xdotool " + arguments;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -158,6 +159,11 @@ std::string HeldButtonsAndModifiers();
 void MoveMouse(int x, int y);
 void MouseButton(DWORD downFlag, DWORD upFlag);
 void PressKey(WORD virtualKey, bool extended = false);
+// Holds the modifier keys, presses and releases the key, lets the modifiers
+// go, in one input batch. Under Xvfb some chords (Ctrl+Alt with function or
+// numeric-pad keys) are console keys of the X keymap, so xdotool cannot give
+// them to Wine; this goes straight to Wine's input queue.
+void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey);
 
 // Real X input from xdotool (e.g. L"mousemove 10 10 click 1"). Wine starts a
 // Unix program from CreateProcess but gives no process handle, so this does

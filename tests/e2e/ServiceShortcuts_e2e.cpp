@@ -100,6 +100,21 @@ TEST_F(ServiceShortcuts, HoldingRightAndClickingLeftShowsTheLocatorWithoutAnyCli
   EXPECT_EQ(target.Count(WM_RBUTTONUP), 0) << "a context menu would open";
 }
 
+TEST_F(ServiceShortcuts, HoldingLeftAndClickingRightTogglesTheLocator) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550});
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  const std::wstring chord = L" mousedown 1 sleep 0.2 click 3 sleep 0.2 mouseup 1";
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + chord));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "the chord did not show it";
+  ASSERT_TRUE(e2e::WaitUntil([&] { return target.LeftReleases() == 1; }, 3000));
+  ASSERT_TRUE(e2e::XdoTool(L"sleep 0.3" + chord));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000)) << "nor hide it";
+  ASSERT_TRUE(e2e::WaitUntil([&] { return target.LeftReleases() == 2; }, 3000));
+  EXPECT_EQ(target.Count(WM_RBUTTONDOWN), 0);
+  EXPECT_EQ(target.Count(WM_RBUTTONUP), 0);
+}
+
 TEST_F(ServiceShortcuts, AltCtrlLeftClickQuitsTheService) {
   e2e::ClickTarget target(RECT{300, 250, 700, 550});
   ASSERT_NE(target.Handle(), nullptr);
@@ -252,6 +267,31 @@ TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
   // The service carries on and still quits cleanly.
   ASSERT_TRUE(::PostMessageW(main, WM_CLOSE, 0, 0));
   EXPECT_TRUE(service_.WaitForExit(5000));
+  EXPECT_EQ(service_.ExitCode(), 0u);
+}
+
+TEST_F(ServiceShortcuts, WinCStartsTheConfigurationProgramFromTheProgramFolder) {
+  wchar_t self[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  ASSERT_TRUE(::CopyFileW(self, folder_.FilePath(L"Vexilor2Config.exe").c_str(), FALSE));
+  e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
+  ASSERT_NE(StartService(), nullptr);
+  focus.Activate();
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270 sleep 0.2 key super+c"));
+  HWND config = e2e::WaitForWindow(e2e::kConfigStandInClass);
+  ASSERT_NE(config, nullptr) << "Vexilor2Config.exe was not started";
+  std::wstring folder = folder_.Path();
+  folder.pop_back();  // the working folder has no closing backslash
+  EXPECT_EQ(_wcsicmp(e2e::WindowText(config).c_str(), folder.c_str()), 0)
+      << "started in another folder";
+  ::PostMessageW(config, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(e2e::DialogBoxes(service_.Id()).empty()) << "an error box came too";
+}
+
+TEST_F(ServiceShortcuts, CtrlAltNumericPadMinusQuitsTheService) {
+  ASSERT_NE(StartService(), nullptr);
+  e2e::PressChord({VK_CONTROL, VK_MENU}, VK_SUBTRACT);
+  EXPECT_TRUE(service_.WaitForExit(5000)) << "action 952 did not end the service";
   EXPECT_EQ(service_.ExitCode(), 0u);
 }
 
