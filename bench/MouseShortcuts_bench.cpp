@@ -13,22 +13,12 @@ namespace {
 
 using namespace vxl;
 
-class NoLibrary : public IHookLibrarySystem {
-  bool LoadHookLibrary(const std::string&) override { return false; }
-  bool BindInitialisationHook() override { return false; }
-  bool BindFinalisationHook() override { return false; }
-  bool CallInitialisationHook() override { return false; }
-  void CallFinalisationHook() override {}
-  void FreeHookLibrary() override {}
-  void ShowMessage(const std::string&) override {}
-};
-
 // The default record's rules, bound to the hook's events the way the main
 // window binds them.
 struct ServicePath {
   bench::NullServiceHost host;
   bench::NullSystemUtilities system;
-  NoLibrary library;
+  bench::NullHookLibrary library;
   TServiceCore core{host};
   TActions actions{core, host, system};
   TMouseShortcuts shortcuts{core, actions, host, system};
@@ -56,23 +46,12 @@ struct ServicePath {
   }
 };
 
-// Mostly moves, then presses, releases and wheel notches that the default
-// record lets pass (no action runs).
-const TMouseHookData kMix[] = {
-    {0x0200, 10, 20, 0x1234, 1, 0, 0}, {0x0200, 11, 20, 0x1234, 1, 0, 0},
-    {0x0201, 11, 20, 0x1234, 1, 0, 0}, {0x0200, 12, 21, 0x1234, 1, 0, 0},
-    {0x0202, 12, 21, 0x1234, 1, 0, 0}, {0x020A, 12, 21, 0x1234, 1, 0, 0xFF880000},
-    {0x00A0, 12, 21, 0x1234, 2, 0, 0}, {0x020B, 12, 21, 0x1234, 1, 0, 0x00010020},
-    {0x0200, 13, 22, 0x1234, 1, 0, 0}, {0x0207, 13, 22, 0x1234, 1, 0, 0},
-};
-constexpr std::size_t kMixSize = sizeof kMix / sizeof kMix[0];
-
 void BM_MouseMessageThroughTheService(benchmark::State& state) {
   ServicePath path;
   std::size_t i = 0;
   const long before = bench::AllocationCount();
   for (auto _ : state) {
-    const TMouseHookData& block = kMix[i++ % kMixSize];
+    const TMouseHookData& block = bench::kMouseMix[i++ % bench::kMouseMixSize];
     // Shift held: the default record binds no button or wheel with Shift
     // alone, so every rule is looked at and no action runs.
     benchmark::DoNotOptimize(path.hook.HandleForwardedMessage(&block, sizeof block, {ssShift}));

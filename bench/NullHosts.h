@@ -2,6 +2,11 @@
 // service's own decisions, not the system calls they end in.
 #pragma once
 
+#include <cstddef>
+#include <string>
+
+#include "hook/ZartHookRecords.h"
+#include "service/HookMouseXP.h"
 #include "service/ServiceHost.h"
 #include "service/uUtils.h"
 
@@ -81,5 +86,28 @@ class NullSystemUtilities final : public ISystemUtilities {
   void ShowHelp(const std::string&) override {}
   void Quit() override {}
 };
+
+class NullHookLibrary final : public IHookLibrarySystem {
+ public:
+  bool LoadHookLibrary(const std::string&) override { return false; }
+  bool BindInitialisationHook() override { return false; }
+  bool BindFinalisationHook() override { return false; }
+  bool CallInitialisationHook() override { return false; }
+  void CallFinalisationHook() override {}
+  void FreeHookLibrary() override {}
+  void ShowMessage(const std::string&) override {}
+};
+
+// A realistic mix of forwarded records: mostly moves, some buttons, a wheel
+// notch, a non-client move, an extra button, a double click.
+inline constexpr TMouseHookData kMouseMix[] = {
+    {0x0200, 10, 20, 0x1234, 1, 0, 0}, {0x0200, 11, 20, 0x1234, 1, 0, 0},
+    {0x0201, 11, 20, 0x1234, 1, 0, 0}, {0x0200, 12, 21, 0x1234, 1, 0, 0},
+    {0x0202, 12, 21, 0x1234, 1, 0, 0}, {0x020A, 12, 21, 0x1234, 1, 0, 0xFF880000},
+    {0x00A0, 12, 21, 0x1234, 2, 0, 0}, {0x020B, 12, 21, 0x1234, 1, 0, 0x00010020},
+    {0x0203, 12, 21, 0x1234, 1, 0, 0}, {0x0200, 13, 22, 0x1234, 1, 0, 0},
+    {0x0207, 13, 22, 0x1234, 1, 0, 0},
+};
+inline constexpr std::size_t kMouseMixSize = sizeof kMouseMix / sizeof kMouseMix[0];
 
 }  // namespace vxl::bench
