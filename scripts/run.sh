@@ -17,20 +17,22 @@ trap wine_env_stop EXIT
 wine_env_start
 
 dist="$VXL_BUILD_DIR/dist"
-echo "Starting the service from $dist"
-(cd "$dist" && wine Vexilor2.exe "$@") &
-service=$!
-
 if [ -n "$had_display" ]; then
-  wait "$service"
-  exit 0
+  echo "Starting the service from $dist (quit: Ctrl+Alt+numeric-pad minus, or Ctrl+C here)"
+  cd "$dist" && exec wine Vexilor2.exe "$@"
 fi
 
-# Give the service time to start, then show the screen as a user would see it.
-for _ in $(seq 1 15); do
+# An application to point at: the mouse shortcuts act on Wine's own windows.
+wine notepad >/dev/null 2>&1 &
+for _ in $(seq 1 50); do
+  xdotool search --name Notepad >/dev/null 2>&1 && break
   sleep 0.2
-  kill -0 "$service" 2>/dev/null || break
 done
+echo "Starting the service from $dist"
+(cd "$dist" && wine Vexilor2.exe "$@") &
+sleep 3
+# The default record shows the locator on a plain middle click.
+xdotool mousemove 700 300 sleep 0.3 click 2 sleep 1
 shot="$VXL_BUILD_DIR/run-screenshot.png"
 import -window root "$shot"
 echo "Screenshot of the virtual screen: $shot"
