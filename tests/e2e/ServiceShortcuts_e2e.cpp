@@ -18,6 +18,12 @@ constexpr const wchar_t* kLocatorClass = L"TVexilorLocWnd";
 
 std::wstring At(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); }
 
+bool PointerAt(int x, int y) {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return p.x == x && p.y == y;
+}
+
 class ServiceShortcuts : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -115,6 +121,30 @@ TEST_F(ServiceShortcuts, HoldingLeftAndClickingRightTogglesTheLocator) {
   EXPECT_EQ(target.Count(WM_RBUTTONUP), 0);
 }
 
+TEST_F(ServiceShortcuts, MovingFurtherThanTheDistanceShowsTheLocatorByItself) {
+  e2e::ClickTarget target(RECT{200, 200, 1000, 700});
+  ASSERT_NE(target.Handle(), nullptr);
+  HWND main = StartService();
+  ASSERT_NE(main, nullptr);
+  vxl::TConfigRecord record;
+  vxl::ResetToDefaults(record);
+  record.autoShowOnMove = true;
+  record.autoShowDistance = 90;
+  record.autoHideOnIdle = false;
+  ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
+
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 500 400"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "no automatic show";
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);  // hidden where it last pointed
+  ASSERT_FALSE(LocatorShown());
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 560 400 sleep 0.1 mousemove 590 460"));
+  ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(590, 460); }, 3000));
+  e2e::PumpMessages(300);
+  EXPECT_FALSE(LocatorShown()) << "90 pixels on each axis is not more than the distance";
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove 591 460"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "91 pixels should show it";
+}
+
 TEST_F(ServiceShortcuts, AltCtrlLeftClickQuitsTheService) {
   e2e::ClickTarget target(RECT{300, 250, 700, 550});
   ASSERT_NE(target.Handle(), nullptr);
@@ -206,11 +236,6 @@ TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
   ::UnregisterHotKey(nullptr, 0x7001);
 }
 
-bool PointerAt(int x, int y) {
-  POINT p{};
-  ::GetCursorPos(&p);
-  return p.x == x && p.y == y;
-}
 
 // Keys reach Wine only through a window of its own that has the X focus;
 // Xvfb's keymap turns Ctrl+Alt+F1 and Ctrl+Alt+numeric-pad keys into
