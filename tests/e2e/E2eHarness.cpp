@@ -1,6 +1,7 @@
 #include "E2eHarness.h"
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 
 namespace e2e {
@@ -335,8 +336,17 @@ bool ChildProcess::Start(const std::wstring& exe, const std::wstring& arguments,
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  return ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          workingFolder.c_str(), &startup, &info_) != FALSE;
+  // Wine now and then refuses a start right after the program folder was
+  // copied; one more try after a moment, and the reason on the log.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         workingFolder.c_str(), &startup, &info_)) {
+      return true;
+    }
+    fprintf(stderr, "e2e: CreateProcess failed with error %lu\n", ::GetLastError());
+    ::Sleep(200);
+  }
+  return false;
 }
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs) {
