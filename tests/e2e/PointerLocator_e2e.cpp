@@ -54,6 +54,9 @@ class PointerLocator : public ::testing::Test {
     ASSERT_NE(main_, nullptr) << "no service main window";
     locator_ = e2e::WaitForWindow(kLocatorClass, service_.Id());
     ASSERT_NE(locator_, nullptr) << "no locator window";
+    // The main window is shown once the start-up is through.
+    ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main_) != FALSE; }))
+        << "the start-up did not finish";
   }
 
   void SendRecord() {
