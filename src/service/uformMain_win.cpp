@@ -154,9 +154,6 @@ void TVexilor2Wnd::HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int) {
 }
 
 // --- components -----------------------------------------------------------
-// The components below arrive one by one (profiles, pointer and caret
-// locators, hooks, hot keys, filters); until one exists, its operations have
-// nothing to act on and its queries answer "absent".
 
 void TVexilor2Wnd::LoadDefaultProfile() {
   // A failed load has warned the user; the service runs with what the
@@ -274,6 +271,9 @@ void TVexilor2Wnd::StopWinEventHook() {
 
 void TVexilor2Wnd::FreeWinEventHook() { winEventHook_.reset(); }
 
+// The colour filter windows (frame, lens, settings dialog, templates) are
+// not part of the service yet: none ever exists, so there is nothing to
+// close, free, raise or ask.
 bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
 bool TVexilor2Wnd::FilterWindowOrigin(FilterWindowKind, Point&) { return false; }
 void TVexilor2Wnd::CloseFilterWindow(FilterWindowKind) {}
