@@ -20,12 +20,6 @@ constexpr const wchar_t* kCaretClass = L"TVXLCaretLocWnd";
 constexpr COLORREF kPreviewColour = RGB(90, 90, 160);
 constexpr COLORREF kMemoColour = RGB(250, 250, 250);
 
-std::string Hex(COLORREF c) {
-  char text[32];
-  std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 RECT WindowRectOf(HWND wnd) {
   RECT r{};
   ::GetWindowRect(wnd, &r);
@@ -107,15 +101,15 @@ class CaretLocator : public ::testing::Test {
   void ExpectPixel(POINT at, COLORREF expected, const char* what) {
     e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) == expected; }, 1500);
     const COLORREF seen = e2e::ScreenPixel(at.x, at.y);
-    EXPECT_EQ(seen, expected) << what << " at (" << at.x << ", " << at.y << "): saw " << Hex(seen)
-                              << ", expected " << Hex(expected);
+    EXPECT_EQ(seen, expected) << what << " at (" << at.x << ", " << at.y << "): saw " << e2e::ColourText(seen)
+                              << ", expected " << e2e::ColourText(expected);
   }
 
   // Waits for the pixel to lose the colour: whatever lies beneath shows.
   void ExpectCleared(POINT at, COLORREF marker, const char* what) {
     e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) != marker; }, 1500);
     EXPECT_NE(e2e::ScreenPixel(at.x, at.y), marker)
-        << what << " at (" << at.x << ", " << at.y << ") still shows " << Hex(marker);
+        << what << " at (" << at.x << ", " << at.y << ") still shows " << e2e::ColourText(marker);
   }
 
   e2e::Backdrop backdrop_;

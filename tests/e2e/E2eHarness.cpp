@@ -100,6 +100,26 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 // --- Backdrop ---------------------------------------------------------------
 
 namespace {
+
+// A shown, never activated window over the whole screen, of a class of the
+// test program (registered on first use).
+HWND CreateFullScreenWindow(const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = className;
+  ::RegisterClassExW(&wc);  // fails harmlessly when already registered
+  return ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, className, WS_POPUP, 0,
+                           0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                           nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+void ShowAndPaint(HWND wnd) {
+  ::ShowWindow(wnd, SW_SHOWNOACTIVATE);
+  ::UpdateWindow(wnd);
+}
+
 std::atomic<int> gBackdropLeftClicks{0};
 
 LRESULT CALLBACK BackdropProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,19 +131,9 @@ LRESULT CALLBACK BackdropProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lPar
 
 Backdrop::Backdrop(COLORREF colour) : colour_(colour), brush_(::CreateSolidBrush(colour)) {
   gBackdropLeftClicks = 0;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = BackdropProc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VxlE2eBackdrop";
-  ::RegisterClassExW(&wc);  // fails harmlessly when already registered
-  wnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"VxlE2eBackdrop", L"backdrop",
-                           WS_POPUP, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                           ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                           ::GetModuleHandleW(nullptr), nullptr);
+  wnd_ = CreateFullScreenWindow(L"VxlE2eBackdrop", BackdropProc);
   ::SetClassLongPtrW(wnd_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_));
-  ::ShowWindow(wnd_, SW_SHOWNOACTIVATE);
-  ::UpdateWindow(wnd_);
+  ShowAndPaint(wnd_);
   WaitUntil([&] { return ScreenPixel(5, 5) == colour_; }, 3000);
 }
 
@@ -154,19 +164,9 @@ LRESULT CALLBACK StripedProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lPara
 
 StripedBackdrop::StripedBackdrop(std::vector<COLORREF> colours, int stripeWidth)
     : colours_(std::move(colours)), stripeWidth_(stripeWidth) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = StripedProc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VxlE2eStripes";
-  ::RegisterClassExW(&wc);  // fails harmlessly when already registered
-  wnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"VxlE2eStripes", L"stripes",
-                           WS_POPUP, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                           ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                           ::GetModuleHandleW(nullptr), nullptr);
+  wnd_ = CreateFullScreenWindow(L"VxlE2eStripes", StripedProc);
   ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  ::ShowWindow(wnd_, SW_SHOWNOACTIVATE);
-  ::UpdateWindow(wnd_);
+  ShowAndPaint(wnd_);
   WaitUntil([&] { return ScreenPixel(stripeWidth_ / 2, 5) == colours_.front(); }, 3000);
 }
 
@@ -454,6 +454,12 @@ void PressDialogButton(HWND dialog, int id) {
 }
 
 // --- screen -----------------------------------------------------------------
+
+std::string ColourText(COLORREF c) {
+  char text[32];
+  std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
+  return text;
+}
 
 COLORREF ScreenPixel(int x, int y) {
   HDC screen = ::GetDC(nullptr);

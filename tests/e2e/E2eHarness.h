@@ -145,6 +145,9 @@ std::optional<LinuxProcessSample> SampleLinuxProcess(int linuxPid);
 // Handles the test thread's own window messages for a while.
 void PumpMessages(DWORD forMs = 0);
 
+// "RGB(r, g, b)", for failure messages.
+std::string ColourText(COLORREF colour);
+
 // The screen as it is now.
 COLORREF ScreenPixel(int x, int y);
 // Saves the whole screen as <name>.bmp in the screenshot folder; the run

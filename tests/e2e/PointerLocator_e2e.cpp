@@ -33,12 +33,6 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-std::string Hex(COLORREF c) {
-  char text[32];
-  std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 SIZE WindowSize(HWND wnd) {
   RECT r{};
   ::GetWindowRect(wnd, &r);
@@ -84,7 +78,7 @@ class PointerLocator : public ::testing::Test {
     e2e::WaitUntil([&] { return Near(e2e::ScreenPixel(x, y), expected, tolerance); }, 1500);
     const COLORREF seen = e2e::ScreenPixel(x, y);
     EXPECT_TRUE(Near(seen, expected, tolerance)) << what << " at (" << x << ", " << y << "): saw "
-                                                 << Hex(seen) << ", expected " << Hex(expected);
+                                                 << e2e::ColourText(seen) << ", expected " << e2e::ColourText(expected);
   }
 
   // Under Wine the screen copy includes the locator itself, so effects that
