@@ -9,7 +9,9 @@
 
 namespace vxl {
 
-// A window handle as it crosses into portable code (0 = no owner).
+// A window handle as it crosses into portable code and messages (0 = none);
+// handles fit in 32 bits even in the 64-bit build, but the full width is
+// kept.
 using WindowRef = std::uintptr_t;
 
 // A catalogue lookup: the text of a key, empty when the key is missing.

@@ -7,12 +7,9 @@
 #include <cstdint>
 
 #include "common/Geometry.h"
+#include "common/MessageBoxes.h"  // WindowRef
 
 namespace vxl {
-
-// A window handle as it crosses messages; handles fit in 32 bits even in the
-// 64-bit build, but the full width is kept.
-using WindowRef = std::uintptr_t;
 
 enum class CaretSwitch { Toggle, Preview, Off };
 

@@ -42,9 +42,6 @@ struct ServiceState {
 // argument is exactly "/config" (case matters).
 bool IsConfigSwitch(const std::vector<std::string>& arguments);
 
-// A catalogue lookup: the text of a key, empty when the key is missing.
-using MessageLookup = std::function<std::string(std::string_view key)>;
-
 struct MessageBoxText {
   std::string caption;
   std::string text;
