@@ -6,10 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
-./scripts/build.sh native win64 win32
+./scripts/build.sh native native-asan win64 win32
 
 echo "== unit tests (native)"
 ctest --preset native
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --preset native-asan
 echo "== end-to-end tests (win64 under Wine)"
 ctest --preset win64
 echo "== all tests passed"
