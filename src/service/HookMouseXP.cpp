@@ -14,9 +14,11 @@ struct DecodeRow {
   ButtonFrom button;
   bool clientArea;
   TShiftStateEx removed;  // taken out of the sampled state
+  bool doubleClick = false;
 };
 
 // Moves first: they are by far the most frequent.
+// clang-format off
 constexpr DecodeRow kDecodeTable[] = {
     {kWmMouseMove, MouseEventKind::Move, ButtonFrom::None, true, {}},
     {kWmNcMouseMove, MouseEventKind::Move, ButtonFrom::None, false, {}},
@@ -37,7 +39,16 @@ constexpr DecodeRow kDecodeTable[] = {
     {kWmNcXButtonDown, MouseEventKind::Down, ButtonFrom::MouseData, false, {ssPrevious, ssNext}},
     {kWmNcXButtonUp, MouseEventKind::Up, ButtonFrom::MouseData, false, {}},
     {kWmMouseWheel, MouseEventKind::Wheel, ButtonFrom::None, true, {}},
+    {kWmLButtonDblClk, MouseEventKind::Down, ButtonFrom::Left, true, {ssLeft}, true},
+    {kWmRButtonDblClk, MouseEventKind::Down, ButtonFrom::Right, true, {ssRight}, true},
+    {kWmMButtonDblClk, MouseEventKind::Down, ButtonFrom::Middle, true, {ssMiddle}, true},
+    {kWmXButtonDblClk, MouseEventKind::Down, ButtonFrom::MouseData, true, {ssPrevious, ssNext}, true},
+    {kWmNcLButtonDblClk, MouseEventKind::Down, ButtonFrom::Left, false, {ssLeft}, true},
+    {kWmNcRButtonDblClk, MouseEventKind::Down, ButtonFrom::Right, false, {ssRight}, true},
+    {kWmNcMButtonDblClk, MouseEventKind::Down, ButtonFrom::Middle, false, {ssMiddle}, true},
+    {kWmNcXButtonDblClk, MouseEventKind::Down, ButtonFrom::MouseData, false, {ssPrevious, ssNext}, true},
 };
+// clang-format on
 
 std::uint16_t HighWord(std::uint32_t value) { return static_cast<std::uint16_t>(value >> 16); }
 
@@ -73,6 +84,7 @@ TDecodedMouseMessage DecodeMouseMessage(const TMouseHookData& data, TShiftStateE
     decoded.button = ButtonOf(row.button, data.MouseData);
     decoded.clientArea = row.clientArea;
     decoded.shift = sampled.Without(row.removed);
+    if (row.doubleClick) decoded.shift.Include(ssDouble);
     if (row.kind == MouseEventKind::Wheel) decoded.wheelDelta = WheelDeltaOf(data.MouseData);
     break;
   }

@@ -29,21 +29,28 @@ constexpr std::int32_t kWmLButtonUp = 0x0202;
 constexpr std::int32_t kWmLButtonDblClk = 0x0203;
 constexpr std::int32_t kWmRButtonDown = 0x0204;
 constexpr std::int32_t kWmRButtonUp = 0x0205;
+constexpr std::int32_t kWmRButtonDblClk = 0x0206;
 constexpr std::int32_t kWmMButtonDown = 0x0207;
 constexpr std::int32_t kWmMButtonUp = 0x0208;
+constexpr std::int32_t kWmMButtonDblClk = 0x0209;
 constexpr std::int32_t kWmMouseWheel = 0x020A;
 constexpr std::int32_t kWmXButtonDown = 0x020B;
 constexpr std::int32_t kWmXButtonUp = 0x020C;
+constexpr std::int32_t kWmXButtonDblClk = 0x020D;
 constexpr std::int32_t kWmMouseHWheel = 0x020E;
 constexpr std::int32_t kWmNcMouseMove = 0x00A0;
 constexpr std::int32_t kWmNcLButtonDown = 0x00A1;
 constexpr std::int32_t kWmNcLButtonUp = 0x00A2;
+constexpr std::int32_t kWmNcLButtonDblClk = 0x00A3;
 constexpr std::int32_t kWmNcRButtonDown = 0x00A4;
 constexpr std::int32_t kWmNcRButtonUp = 0x00A5;
+constexpr std::int32_t kWmNcRButtonDblClk = 0x00A6;
 constexpr std::int32_t kWmNcMButtonDown = 0x00A7;
 constexpr std::int32_t kWmNcMButtonUp = 0x00A8;
+constexpr std::int32_t kWmNcMButtonDblClk = 0x00A9;
 constexpr std::int32_t kWmNcXButtonDown = 0x00AB;
 constexpr std::int32_t kWmNcXButtonUp = 0x00AC;
+constexpr std::int32_t kWmNcXButtonDblClk = 0x00AD;
 
 // One wheel notch.
 constexpr std::int32_t kWheelDelta = 120;
@@ -56,7 +63,7 @@ enum TShiftElement : std::uint8_t {
   ssLeft = 3,
   ssRight = 4,
   ssMiddle = 5,
-  ssDouble = 6,  // never set by the component
+  ssDouble = 6,  // the press is the second click of a double click
   ssWin = 7,
   ssPrevious = 8,
   ssNext = 9,
@@ -130,13 +137,16 @@ struct TDecodedMouseMessage {
   MouseEventKind kind = MouseEventKind::None;
   TMouseButtonEx button = mbxLeft;  // down and up only
   bool clientArea = true;
-  TShiftStateEx shift;          // the sampled state less the pressed button
+  TShiftStateEx shift;          // the sampled state less the pressed button, plus
+                                // ssDouble for the press of a double click
   std::int32_t wheelDelta = 0;  // wheel only: negative deltas become -120
 };
 
 // Decodes a record by the message table; sampled is the key state at the
-// moment of handling. Messages outside the table (double clicks, the
-// horizontal wheel, ...) are of kind None.
+// moment of handling. A double click is a press with ssDouble: the system
+// pairs presses even when the first was swallowed, so the second click of a
+// bound combination must be seen as a press to be swallowed in turn.
+// Messages outside the table (the horizontal wheel, ...) are of kind None.
 TDecodedMouseMessage DecodeMouseMessage(const TMouseHookData& data, TShiftStateEx sampled);
 
 // The record carried by a copy-data block: false, without reading the block,

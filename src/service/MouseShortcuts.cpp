@@ -138,6 +138,8 @@ TMouseShortcuts::TMouseShortcuts(TServiceCore& core, IShortcutRunner& actions, I
 
 void TMouseShortcuts::MouseDown(TMouseButtonEx button, TShiftStateEx shift, WindowRef window,
                                 std::uint32_t hitTestCode, bool clientArea, bool& stop) {
+  const bool doubleClick = shift.Contains(ssDouble);
+  shift = shift.Without(TShiftStateEx{ssDouble});
   const PressRule* rule = nullptr;
   switch (button) {
     case mbxLeft: rule = FirstPressRule(kLeftPress, actions_, shift); break;
@@ -150,10 +152,16 @@ void TMouseShortcuts::MouseDown(TMouseButtonEx button, TShiftStateEx shift, Wind
         pendingRightClick_ = false;
         return;
       }
+      if (syntheticRightClick_ && !replayRetried_ && doubleClick != pendingWasDouble_) {
+        stop = true;
+        replayAgain_ = true;
+        return;
+      }
       // A right-held combination may follow: hold the click back.
       if (actions_.AnyRightHeldShortcut() && !syntheticRightClick_) {
         stop = true;
         pendingRightClick_ = true;
+        pendingWasDouble_ = doubleClick;
         return;
       }
       rule = FirstPressRule(kRightPress, actions_, shift);
@@ -194,8 +202,14 @@ void TMouseShortcuts::MouseUp(TMouseButtonEx button, TShiftStateEx shift, Point 
   stop = rule->heldButtonChord || ran;
 }
 
-void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef window,
-                              bool& stop) {
+void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef window, bool& stop) {
+  if (replayAgain_) {
+    replayAgain_ = false;
+    replayRetried_ = true;
+    stop = true;
+    ReplayRightClick(position);
+    return;
+  }
   if (shift.Contains(ssLeft)) {
     stop = true;
     pendingRightClick_ = false;
@@ -214,6 +228,7 @@ void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef win
         ReplayRightClick(position);
         syntheticRightClick_ = true;
         pendingRightClick_ = false;
+        replayRetried_ = false;
       }
       return;
     }

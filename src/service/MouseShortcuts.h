@@ -25,7 +25,9 @@ class TMouseShortcuts {
   TMouseShortcuts(TServiceCore& core, IShortcutRunner& actions, IServiceHost& host,
                   ISystemUtilities& system);
 
-  // stop is the message's swallow flag; handlers only ever set it.
+  // stop is the message's swallow flag; handlers only ever set it. A press
+  // with ssDouble (the second click of a double click) follows the rules of
+  // a press.
   void MouseDown(TMouseButtonEx button, TShiftStateEx shift, WindowRef window,
                  std::uint32_t hitTestCode, bool clientArea, bool& stop);
   void MouseUp(TMouseButtonEx button, TShiftStateEx shift, Point position, WindowRef window,
@@ -50,6 +52,17 @@ class TMouseShortcuts {
   bool pendingRightClick_ = false;
   bool syntheticRightClick_ = false;
   bool previousChordUsed_ = false;
+  // The system pairs clicks for double clicks even when it never delivered
+  // the first press: the press held back and the replayed one, at the same
+  // place and within the double-click time, make a double click of a
+  // single one. The replay must reach the application as the user's own
+  // click did (a press, or the second click of a double click), so a
+  // replayed press of the other kind is swallowed with its release and the
+  // click replayed once more: the system's pairing alternates, and the
+  // next press has the kind wanted.
+  bool pendingWasDouble_ = false;  // the held-back press was a double click
+  bool replayAgain_ = false;       // swallow the replayed release, replay anew
+  bool replayRetried_ = false;     // one more replay per click at most
 };
 
 }  // namespace vxl

@@ -12,6 +12,20 @@ namespace e2e {
 
 constexpr const wchar_t* kClickTargetSwitch = L"--click-target";
 constexpr const wchar_t* kTextTargetSwitch = L"--text-target";
+constexpr const wchar_t* kDoubleClickTargetSwitch = L"--double-click-target";
+constexpr const wchar_t* kListTargetSwitch = L"--list-target";
+
+// True for the first argument of the helper's own process.
+bool IsClickTargetSwitch(const wchar_t* argument);
+
+// What the helper's window holds.
+enum class TargetKind {
+  Plain,         // counts presses; no CS_DBLCLKS, so every press is a press
+  WithEdit,      // a focused edit control fills it
+  DoubleClicks,  // of a class with CS_DBLCLKS: the system makes double clicks
+  List,          // a list view of kListItems, which reports its clicks
+};
+constexpr int kListItems = 4;
 // The window of the test program started as a stand-in configuration program.
 constexpr const wchar_t* kConfigStandInClass = L"VxlE2eConfigStandIn";
 
@@ -24,7 +38,9 @@ class ClickTarget {
  public:
   // Starts the helper process with its window over rect; withEdit gives it
   // a focused edit control that fills it.
-  explicit ClickTarget(RECT rect, bool withEdit = false);
+  explicit ClickTarget(RECT rect, bool withEdit = false)
+      : ClickTarget(rect, withEdit ? TargetKind::WithEdit : TargetKind::Plain) {}
+  ClickTarget(RECT rect, TargetKind kind);
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
 
@@ -42,6 +58,13 @@ class ClickTarget {
   int Count(UINT message) const;
   // The edit control's text.
   std::wstring Text() const;
+  // List: the centre of item index in screen coordinates, the one selected
+  // item (-1 for none, -2 for several) and how many NM_RCLICK and NM_RDBLCLK
+  // notifications the list view has sent.
+  POINT ListItemCentre(int index) const;
+  int SelectedListItem() const;
+  int ListRightClicks() const;
+  int ListRightDoubleClicks() const;
   // Brings the helper's window to the front with the keyboard focus.
   void Activate() const;
   // The helper ends when its window is closed.
@@ -51,6 +74,7 @@ class ClickTarget {
 
  private:
   RECT rect_;
+  TargetKind kind_;
   ChildProcess process_;
   HWND wnd_ = nullptr;
 };

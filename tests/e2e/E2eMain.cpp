@@ -44,8 +44,7 @@ bool StartedAs(const wchar_t* name) {
 int wmain(int argc, wchar_t** argv) {
   if (StartedAs(L"Vexilor2Config.exe")) return RunConfigStandIn();
   // The same program serves as the other process of the mouse tests.
-  if (argc > 1 && (std::wcscmp(argv[1], e2e::kClickTargetSwitch) == 0 ||
-                   std::wcscmp(argv[1], e2e::kTextTargetSwitch) == 0)) {
+  if (argc > 1 && e2e::IsClickTargetSwitch(argv[1])) {
     return e2e::RunClickTarget(argc, argv);
   }
   ::testing::InitGoogleTest(&argc, argv);

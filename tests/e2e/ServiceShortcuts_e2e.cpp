@@ -90,6 +90,67 @@ TEST_F(ServiceShortcuts, APlainRightClickIsHeldBackThenReplayed) {
   EXPECT_FALSE(LocatorShown());
 }
 
+// The press held back still counts for the system's double-click pairing;
+// the replayed click must still reach a CS_DBLCLKS window as the user made
+// it: one click as a press, a double click as a double click.
+TEST_F(ServiceShortcuts, RightClicksReachADoubleClickWindowAsTheUserMadeThem) {
+  e2e::ClickTarget target(RECT{300, 250, 700, 550}, e2e::TargetKind::DoubleClicks);
+  ASSERT_NE(target.Handle(), nullptr);
+  // Drains what came before: a left click reaches the window after them.
+  int lefts = 0;
+  auto settle = [&] {
+    ASSERT_TRUE(e2e::XdoTool(L"click 1"));
+    ASSERT_TRUE(target.WaitForLeftPressesAbove(lefts++));
+  };
+  struct Counts {
+    int down, doubleClick, up;
+  };
+  auto counts = [&] {
+    return Counts{target.Count(WM_RBUTTONDOWN), target.Count(WM_RBUTTONDBLCLK),
+                  target.Count(WM_RBUTTONUP)};
+  };
+  // Without the service, the same input gives the pairs the test expects.
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click --repeat 2 --delay 120 3"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 2; }, 3000));
+  settle();
+  ASSERT_EQ(counts().down, 1);
+  ASSERT_EQ(counts().doubleClick, 1) << "the system made no double click of a double click";
+
+  ASSERT_NE(StartService(), nullptr);
+  ASSERT_TRUE(e2e::XdoTool(L"click 3"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 3; }, 3000))
+      << "the replayed right click did not arrive";
+  settle();
+  EXPECT_EQ(counts().down, 2) << "a single right click must arrive as a press";
+  EXPECT_EQ(counts().doubleClick, 1) << "a single right click arrived as a double click";
+  EXPECT_EQ(counts().up, 3);
+
+  ASSERT_TRUE(e2e::XdoTool(L"click --repeat 2 --delay 120 3"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 5; }, 3000))
+      << "the replayed double click did not arrive";
+  settle();
+  EXPECT_EQ(counts().down, 3);
+  EXPECT_EQ(counts().doubleClick, 2) << "a double right click must stay a double click";
+  EXPECT_FALSE(LocatorShown());
+}
+
+TEST_F(ServiceShortcuts, ARightClickSelectsTheListItemUnderThePointer) {
+  e2e::ClickTarget list(RECT{300, 250, 700, 550}, e2e::TargetKind::List);
+  ASSERT_NE(list.Handle(), nullptr);
+  ASSERT_NE(StartService(), nullptr);
+  const POINT first = list.ListItemCentre(0), second = list.ListItemCentre(1);
+  ASSERT_GE(first.x, 0);
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(first) + L" click 1"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return list.SelectedListItem() == 0; }, 3000));
+  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(second) + L" click 3"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return list.ListRightClicks() + list.ListRightDoubleClicks() > 0; },
+                             3000))
+      << "the list view saw no right click";
+  EXPECT_EQ(list.ListRightClicks(), 1);
+  EXPECT_EQ(list.ListRightDoubleClicks(), 0);
+  EXPECT_EQ(list.SelectedListItem(), 1) << "the right-clicked item must be the one selected";
+}
+
 TEST_F(ServiceShortcuts, HoldingRightAndClickingLeftShowsTheLocatorWithoutAnyClick) {
   e2e::ClickTarget target(RECT{300, 250, 700, 550});
   ASSERT_NE(target.Handle(), nullptr);

@@ -104,14 +104,42 @@ TEST(HookMouseXPDecode, APressKeepsTheOtherButtonsHeld) {
 }
 
 TEST(HookMouseXPDecode, UnlistedMessagesAreOfNoKindAndKeepTheSampledState) {
-  const std::int32_t unlisted[] = {kWmLButtonDblClk, 0x0206, 0x0209,    0x020D, kWmMouseHWheel,
-                                   0x00A3,           0x00A6, 0x00A9,    0x00AD, 0x0000,
-                                   0x0100,           -1,     0x7FFFFFFF};
+  const std::int32_t unlisted[] = {kWmMouseHWheel, 0x0000, 0x0100,    0x020F,
+                                   0x00A9 + 1,     -1,     0x7FFFFFFF};
   for (std::int32_t msg : unlisted) {
     const TDecodedMouseMessage d = DecodeMouseMessage(Record(msg, 0xFF880000), kEverything);
     EXPECT_EQ(d.kind, MouseEventKind::None) << "msg 0x" << std::hex << msg;
     EXPECT_EQ(d.shift, kEverything);
     EXPECT_EQ(d.wheelDelta, 0);
+  }
+}
+
+TEST(HookMouseXPDecode, ADoubleClickIsAPressMarkedDouble) {
+  struct DoubleCase {
+    std::int32_t msg;
+    std::uint32_t mouseData;
+    TMouseButtonEx button;
+    bool clientArea;
+    TShiftStateEx shift;  // the held set below, less the pressed button(s), plus ssDouble
+  };
+  const TShiftStateEx held{ssLeft, ssRight, ssMiddle, ssPrevious, ssNext, ssCtrl};
+  const DoubleCase cases[] = {
+      {0x0203, 0, mbxLeft, true, {ssRight, ssMiddle, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x0206, 0, mbxRight, true, {ssLeft, ssMiddle, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x0209, 0, mbxMiddle, true, {ssLeft, ssRight, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x020D, 0x00010000, mbxPrevious, true, {ssLeft, ssRight, ssMiddle, ssCtrl, ssDouble}},
+      {0x00A3, 0, mbxLeft, false, {ssRight, ssMiddle, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x00A6, 0, mbxRight, false, {ssLeft, ssMiddle, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x00A9, 0, mbxMiddle, false, {ssLeft, ssRight, ssPrevious, ssNext, ssCtrl, ssDouble}},
+      {0x00AD, 0x00020000, mbxNext, false, {ssLeft, ssRight, ssMiddle, ssCtrl, ssDouble}},
+  };
+  for (const DoubleCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "msg 0x" << std::hex << c.msg);
+    const TDecodedMouseMessage d = DecodeMouseMessage(Record(c.msg, c.mouseData), held);
+    EXPECT_EQ(d.kind, MouseEventKind::Down);
+    EXPECT_EQ(static_cast<int>(d.button), static_cast<int>(c.button));
+    EXPECT_EQ(d.clientArea, c.clientArea);
+    EXPECT_EQ(d.shift, c.shift);
   }
 }
 
@@ -362,12 +390,10 @@ TEST_F(HookMouseXPEvents, TheRawMessageComesFirstThenItsTypedEvent) {
                          "message 160 300,200 wnd 16962 data 0", "move shift 1 frame"}));
 }
 
-TEST_F(HookMouseXPEvents, DoubleClicksAndTheHorizontalWheelReachOnlyTheRawEvent) {
-  Forward(kWmLButtonDblClk);
+TEST_F(HookMouseXPEvents, TheHorizontalWheelReachesOnlyTheRawEvent) {
   Forward(kWmMouseHWheel, 0x00780000);
   Forward(kWmLButtonUp);
-  EXPECT_EQ(log_, (Calls{"message 515 300,200 wnd 16962 data 0",
-                         "message 526 300,200 wnd 16962 data 7864320",
+  EXPECT_EQ(log_, (Calls{"message 526 300,200 wnd 16962 data 7864320",
                          "message 514 300,200 wnd 16962 data 0", "up button 0 shift 0 client"}));
 }
 

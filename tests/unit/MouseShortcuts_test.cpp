@@ -118,6 +118,41 @@ const Scenario kScenarios[] = {
       // The replayed click comes back through the hook and passes.
       {Down, mbxRight, kNone, false, {}, kSynthetic},
       {Up, mbxRight, kNone, false, {}, kClear}}},
+    {"defaults: a replay the system pairs with the held-back press is made again", kDefaults,
+     {{Down, mbxRight, kNone, true, {}, kPending},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      // The replayed press arrives as the second click of a double click:
+      // neither it nor its release may reach the application.
+      {Down, mbxRight, {ssDouble}, true, {}, kSynthetic},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      {Down, mbxRight, kNone, false, {}, kSynthetic},
+      {Up, mbxRight, kNone, false, {}, kClear}}},
+    {"defaults: the user's double right click arrives as a double click", kDefaults,
+     {{Down, mbxRight, kNone, true, {}, kPending},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      {Down, mbxRight, kNone, false, {}, kSynthetic},
+      {Up, mbxRight, kNone, false, {}, kClear},
+      {Down, mbxRight, {ssDouble}, true, {}, kPending},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      // Replayed as a plain press: made again, so that it pairs.
+      {Down, mbxRight, kNone, true, {}, kSynthetic},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      {Down, mbxRight, {ssDouble}, false, {}, kSynthetic},
+      {Up, mbxRight, kNone, false, {}, kClear}}},
+    {"defaults: a click is replayed twice at most", kDefaults,
+     {{Down, mbxRight, kNone, true, {}, kPending},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      {Down, mbxRight, {ssDouble}, true, {}, kSynthetic},
+      {Up, mbxRight, kNone, true, {}, kSynthetic},
+      {Down, mbxRight, {ssDouble}, false, {}, kSynthetic},
+      {Up, mbxRight, kNone, false, {}, kClear}}},
+    {"the second click of a bound double click is swallowed like the first", kDefaults,
+     {{Down, mbxMiddle, kNone, true, {}, kClear},
+      {Up, mbxMiddle, kNone, true, {4}, kClear},
+      {Down, mbxMiddle, {ssDouble}, true, {}, kClear},
+      {Up, mbxMiddle, kNone, true, {4}, kClear},
+      {Down, mbxLeft, {ssAlt, ssDouble}, true, {}, kClear},
+      {Down, mbxLeft, {ssDouble}, false, {}, kClear}}},
     {"left held, right click: the built-in chord", {},
      {{Down, mbxRight, {ssLeft}, true, {}, kClear}, {Up, mbxRight, {ssLeft}, true, {}, kClear}}},
     {"right with modifiers, nothing right-held", {12, 13, 14, 15, 16, 17},
@@ -250,6 +285,21 @@ TEST_F(MouseShortcutsTest, TheHeldBackRightClickIsReplayedWhereItWasReleased) {
   EXPECT_EQ(runner_.ran, std::vector<int>{0});
   EXPECT_TRUE(Fire(Up, mbxRight, kNone));
   EXPECT_TRUE(system_.calls.empty()) << "no context menu after a chord";
+}
+
+TEST_F(MouseShortcutsTest, AReplayPairedIntoADoubleClickIsInjectedOnceMoreAtTheSamePlace) {
+  runner_.assigned = kDefaults;
+  system_.screen = {1280, 1024};
+  Fire(Down, mbxRight, kNone);
+  Fire(Up, mbxRight, kNone, {640, 512});
+  Fire(Down, mbxRight, {ssDouble});
+  EXPECT_EQ(system_.calls.size(), 1u) << "nothing more is injected on the press";
+  Fire(Up, mbxRight, kNone, {640, 512});
+  EXPECT_EQ(system_.calls,
+            (Calls{"InjectRightClick 32768,32768", "InjectRightClick 32768,32768"}));
+  Fire(Down, mbxRight, kNone);
+  Fire(Up, mbxRight, kNone, {640, 512});
+  EXPECT_EQ(system_.calls.size(), 2u);
 }
 
 TEST_F(MouseShortcutsTest, TheLeftRightChordTogglesTheLocatorAtThePointer) {
