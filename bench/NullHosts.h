@@ -21,6 +21,8 @@ class NullServiceHost final : public IServiceHost {
   void RegisterHotKeys() override {}
   void UnregisterAllHotKeys() override {}
   bool ForegroundWindowRect(WindowRef, Rect&) override { return false; }
+  bool ConfigurationProgramPresent(WindowRef) override { return true; }
+  void WatchConfigurationProgram(bool) override {}
   void ApplyLocatorSettings() override {}
   bool LocatorOnScreen() override { return false; }
   void RepaintLocator() override {}

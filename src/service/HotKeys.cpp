@@ -11,6 +11,16 @@ void RegisterHotKeyTable(const TConfigRecord& record,
   }
 }
 
+std::string RefusedHotKeysText(const std::vector<std::string>& keyTexts,
+                               const std::string& cantBeAssigned) {
+  std::string text;
+  for (const std::string& key : keyTexts) {
+    if (!text.empty()) text += "\r\n";
+    text += key + cantBeAssigned;
+  }
+  return text;
+}
+
 std::int32_t HotKeyAction(const TConfigRecord& record, std::uint32_t value) {
   if (value == 0) return 0;
   for (const THotKeyEntry& entry : record.hotKeys) {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "common/ConfigRecord.h"
 
@@ -14,6 +16,11 @@ namespace vxl {
 void RegisterHotKeyTable(const TConfigRecord& record,
                          const std::function<std::uint32_t(std::uint32_t value)>& add,
                          const std::function<void(std::uint32_t value)>& refused);
+
+// The warning for hot keys the system refused: one line per key, its text
+// followed directly by the catalogue text (which carries its own separator).
+std::string RefusedHotKeysText(const std::vector<std::string>& keyTexts,
+                               const std::string& cantBeAssigned);
 
 // The action of the first entry holding value (empty entries are passed
 // over, not a stop); 0 when no entry holds it.

@@ -33,6 +33,14 @@ class IServiceHost {
   // True when wnd is the foreground window; its window rectangle in rect.
   virtual bool ForegroundWindowRect(WindowRef wnd, Rect& rect) = 0;
 
+  // Whether the configuration program that put the service into
+  // configuration mode still runs: configWindow is a live window, or, when
+  // it is 0, a configuration program's window exists.
+  virtual bool ConfigurationProgramPresent(WindowRef configWindow) = 0;
+  // Calls TServiceCore::CheckConfigurationProgram about once a second while
+  // enabled.
+  virtual void WatchConfigurationProgram(bool enabled) = 0;
+
   // Pointer locator.
   virtual void ApplyLocatorSettings() = 0;
   virtual bool LocatorOnScreen() = 0;

@@ -33,7 +33,10 @@ void TServiceCore::Start(bool startedByConfig) {
     host_.StartWinEventHook();
   }
   host_.CreatePointerLocator();
-  if (!startedByConfig) host_.RegisterHotKeys();
+  if (!startedByConfig) {
+    host_.RegisterHotKeys();
+    hotKeysHeld_ = true;
+  }
   host_.EnableMouseHook();
 }
 
@@ -54,17 +57,24 @@ std::intptr_t TServiceCore::OnSetMode(std::uintptr_t wParam, std::intptr_t lPara
 
 void TServiceCore::EnterConfigurationMode(WindowRef configWindow) {
   host_.UnregisterAllHotKeys();
+  hotKeysHeld_ = false;
   state_.serviceMode = kServiceModeConfiguration;
   positions_.previousPosition.Store({0, 0});
   state_.configWindow = configWindow;
   positions_.currentPosition.Store(ConfigPreviewPoint(host_, configWindow));
   if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretPreview);
+  host_.WatchConfigurationProgram(true);
 }
 
 void TServiceCore::LeaveConfigurationMode() {
+  // Already left: registering the hot keys again would only report the
+  // refused ones once more.
+  if (state_.serviceMode == kServiceModeNormal && hotKeysHeld_) return;
+  host_.WatchConfigurationProgram(false);
   state_.configWindow = 0;
   state_.serviceMode = kServiceModeNormal;
   host_.RegisterHotKeys();
+  hotKeysHeld_ = true;
   positions_.previousPosition.Store(positions_.currentPosition.Load());
   host_.EnableInactivityTimer(config_.autoHideOnIdle);
   if (host_.LocatorOnScreen()) host_.RepaintLocator();
@@ -147,7 +157,12 @@ std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lPara
       }
       return 1;
     case 1:
-      if (lParam == 1) SwitchCaretLocator(CaretSwitch::Preview);
+      // The caret preview belongs to the configuration program: without it
+      // the service would be left in configuration mode with nobody to
+      // end it.
+      if (lParam == 1 && state_.serviceMode == kServiceModeConfiguration) {
+        SwitchCaretLocator(CaretSwitch::Preview);
+      }
       return 1;
     case 2: {
       if (!host_.CaretLocatorExists()) return 0;
@@ -219,6 +234,11 @@ std::intptr_t TServiceCore::OnPowerBroadcast(std::uintptr_t wParam) {
     host_.FreeFilterWindow(FilterWindowKind::Frame);
   }
   return 1;
+}
+
+void TServiceCore::CheckConfigurationProgram() {
+  if (state_.serviceMode != kServiceModeConfiguration) return;
+  if (!host_.ConfigurationProgramPresent(state_.configWindow)) LeaveConfigurationMode();
 }
 
 void TServiceCore::RaiseFloatingWindows() {

@@ -85,6 +85,12 @@ class TServiceCore {
   // The date insertion hides a shown caret marker while it types.
   bool CaretLocatorShown();
 
+  // Configuration mode lasts while the configuration program does: one that
+  // ended without saying so (or a mode asked for by some other process)
+  // must not leave the service without hot keys and with the locator stuck
+  // on its preview point.
+  void CheckConfigurationProgram();
+
   // Another program became active: keep the floating windows in front.
   void RaiseFloatingWindows();
 
@@ -103,6 +109,9 @@ class TServiceCore {
   TConfigRecord config_;
   ServiceState state_;
   LocatorPositions positions_;
+  // The record's hot keys are registered: leaving configuration mode again
+  // while they are is nothing to do.
+  bool hotKeysHeld_ = false;
 };
 
 }  // namespace vxl

@@ -1,6 +1,7 @@
 #include "service/uformMain_win.h"
 
 #include <functional>
+#include <utility>
 
 #include "service/HotKeys.h"
 #include "ui/WinText_win.h"
@@ -56,6 +57,7 @@ LRESULT TVexilor2Wnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       // Stay restored: the service never minimises.
       if ((wParam & 0xFFF0) == SC_MINIMIZE) return 0;
       break;
+    case kShowRefusedHotKeys: OnShowRefusedHotKeys(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
   }
   return Default(message, wParam, lParam);
@@ -132,20 +134,37 @@ void TVexilor2Wnd::HookMouseXPMouseWheelDown(THookMouseXP&, TShiftStateEx Shift,
 // --- hot keys -------------------------------------------------------------
 
 void TVexilor2Wnd::RegisterHotKeys() {
+  std::vector<std::uint32_t> refused;
   RegisterHotKeyTable(
       core_.Config(),
       [this](std::uint32_t value) { return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value)); },
-      [this](std::uint32_t value) { ShowHotKeyRefused(value); });
+      [&](std::uint32_t value) { refused.push_back(value); });
+  if (refused.empty()) return;
+  refusedHotKeys_ = std::move(refused);
+  if (!refusedHotKeysQueued_) {
+    refusedHotKeysQueued_ = true;
+    ::PostMessageW(Handle(), kShowRefusedHotKeys, 0, 0);
+  }
 }
 
 void TVexilor2Wnd::UnregisterAllHotKeys() { hotKeyMgr_.RemoveAllHotKeys(); }
 
-void TVexilor2Wnd::ShowHotKeyRefused(std::uint32_t hotKey) {
-  // The catalogue text carries its own leading separator.
-  const std::string text =
-      win::THotKeyManager::HotKeyText(hotKey, true) + catalogue_->GetMsg("rsCantBeAssigned");
-  foundation_.Boxes().Show(reinterpret_cast<WindowRef>(Handle()), text,
-                           catalogue_->GetMsg("rsVXL2"), BoxIcon::Warning, BoxButtons::Ok);
+void TVexilor2Wnd::OnShowRefusedHotKeys() {
+  // Refusals that arrive while the box is open are told after it, once,
+  // unless they are the ones just told.
+  std::vector<std::uint32_t> told;
+  while (!refusedHotKeys_.empty() && refusedHotKeys_ != told && ::IsWindow(Handle())) {
+    told = std::exchange(refusedHotKeys_, {});
+    std::vector<std::string> keyTexts;
+    for (std::uint32_t hotKey : told) {
+      keyTexts.push_back(win::THotKeyManager::HotKeyText(hotKey, true));
+    }
+    foundation_.Boxes().Show(reinterpret_cast<WindowRef>(Handle()),
+                             RefusedHotKeysText(keyTexts, catalogue_->GetMsg("rsCantBeAssigned")),
+                             catalogue_->GetMsg("rsVXL2"), BoxIcon::Warning, BoxButtons::Ok);
+  }
+  refusedHotKeys_.clear();
+  refusedHotKeysQueued_ = false;
 }
 
 void TVexilor2Wnd::HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int) {
@@ -180,6 +199,15 @@ bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
   }
   rect = {r.left, r.top, r.right, r.bottom};
   return true;
+}
+
+bool TVexilor2Wnd::ConfigurationProgramPresent(WindowRef configWindow) {
+  if (configWindow != 0) return ::IsWindow(reinterpret_cast<HWND>(configWindow)) != FALSE;
+  return ::FindWindowW(kConfigWindowClass, nullptr) != nullptr;
+}
+
+void TVexilor2Wnd::WatchConfigurationProgram(bool enabled) {
+  configurationWatch_.SetEnabled(enabled);
 }
 
 void TVexilor2Wnd::ApplyLocatorSettings() {

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "common/uCommons_win.h"
 #include "common/uclMsgLoc.h"
@@ -20,6 +22,7 @@
 #include "service/uformMouseLoc_win.h"
 #include "ui/BaseWindow_win.h"
 #include "ui/HotKeyManager_win.h"
+#include "ui/SimpleTimer_win.h"
 
 namespace vxl {
 
@@ -30,6 +33,8 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
  public:
   static constexpr const wchar_t* kClassName = L"TVexilor2Wnd";
   static constexpr const wchar_t* kCaption = L"Vexilor 2.00";
+  // The configuration program's main window.
+  static constexpr const wchar_t* kConfigWindowClass = L"TfrmVXL2Config";
   static constexpr int kClientWidth = 128;
   static constexpr int kClientHeight = 59;
 
@@ -37,7 +42,8 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
       : core_(*this),
         system_(foundation_),
         actions_(core_, *this, system_),
-        shortcuts_(core_, actions_, *this, system_) {}
+        shortcuts_(core_, actions_, *this, system_),
+        configurationWatch_(kConfigurationWatchMs, [this] { core_.CheckConfigurationProgram(); }) {}
   ~TVexilor2Wnd() override;
 
   // Creates the window and runs the start-up; false when the window could
@@ -48,6 +54,11 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // Posted to itself: refused hot keys are told outside the handler that
+  // registered them, so that no private message ever waits on a box.
+  static constexpr UINT kShowRefusedHotKeys = WM_APP + 1;
+  static constexpr std::uint32_t kConfigurationWatchMs = 1000;
+
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnActivateApp(bool active);
   void OnDestroy();
@@ -56,7 +67,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   // below; start-up enables it.
   void CreateHookMouseXP();
   void HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int Index);
-  void ShowHotKeyRefused(std::uint32_t hotKey);
+  void OnShowRefusedHotKeys();
   void HookMouseXPMouseDown(THookMouseXP& Sender, TMouseButtonEx Button, TShiftStateEx Shift,
                             std::int32_t X, std::int32_t Y, WindowRef HandleWindow,
                             std::uint32_t HitTestCode, std::uint32_t ExtraInfo,
@@ -81,6 +92,8 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void RegisterHotKeys() override;
   void UnregisterAllHotKeys() override;
   bool ForegroundWindowRect(WindowRef wnd, Rect& rect) override;
+  bool ConfigurationProgramPresent(WindowRef configWindow) override;
+  void WatchConfigurationProgram(bool enabled) override;
   void ApplyLocatorSettings() override;
   bool LocatorOnScreen() override;
   void RepaintLocator() override;
@@ -130,6 +143,11 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   TActions actions_;
   TMouseShortcuts shortcuts_;
   win::THotKeyManager hotKeyMgr_;
+  // The latest refusals not yet told, and whether telling them is under
+  // way (posted, or its box open): one box at a time, never nested.
+  std::vector<std::uint32_t> refusedHotKeys_;
+  bool refusedHotKeysQueued_ = false;
+  win::TSimpleTimer configurationWatch_;
   std::unique_ptr<TWinHookMouseXP> hookMouseXP_;  // exists while the window does
 };
 

@@ -47,7 +47,13 @@ THotKeyManager::~THotKeyManager() {
 
 int THotKeyManager::AddHotKey(std::uint32_t value) {
   const UINT virtualKey = value & kHotKeyCodeMask;
-  if (Handle() == nullptr || virtualKey == 0 || nextIdentifier_ > kLastIdentifier) return 0;
+  if (Handle() == nullptr || virtualKey == 0) return 0;
+  // Held already (a second registration, or the same key twice in a
+  // table): the system would refuse it as taken, by us.
+  auto held = std::find_if(registered_.begin(), registered_.end(),
+                           [&](const Registered& r) { return r.value == value; });
+  if (held != registered_.end()) return held->identifier;
+  if (nextIdentifier_ > kLastIdentifier) return 0;
   const int identifier = nextIdentifier_;
   if (!::RegisterHotKey(Handle(), identifier, SystemModifiers(value), virtualKey)) return 0;
   ++nextIdentifier_;

@@ -31,6 +31,7 @@ class THotKeyManager final : public TBaseWindow<THotKeyManager> {
 
   // Registers the combination; returns its identifier, or 0 when the
   // system refuses it (another program holds it, or the value is empty).
+  // A value already held is not registered again: its identifier returns.
   int AddHotKey(std::uint32_t value);
   bool RemoveHotKey(int identifier);
   void RemoveAllHotKeys();

@@ -17,6 +17,14 @@ constexpr std::array<const char*, 18> kMediaKeyNames = {
     "Start Application 1", "Start Application 2",
 };
 
+// The numeric keypad, codes 96..111: some systems have no scan code, hence
+// no name, for these keys, and a hot key text must never lack its key.
+constexpr std::uint8_t kFirstNumericPadKey = 0x60;
+constexpr std::array<const char*, 16> kNumericPadNames = {
+    "Num 0", "Num 1", "Num 2", "Num 3", "Num 4",     "Num 5", "Num 6", "Num 7",
+    "Num 8", "Num 9", "Num *", "Num +", "Num Enter", "Num -", "Num .", "Num /",
+};
+
 // Characters, not bytes: a layout name may be one accented letter.
 std::size_t Utf8Length(const std::string& text) {
   std::size_t count = 0;
@@ -40,6 +48,10 @@ std::string KeyPart(std::uint8_t code, const IKeyboardLayoutNames& layout) {
   if (code >= kFirstMediaKey && code < kFirstMediaKey + kMediaKeyNames.size() &&
       Utf8Length(name) <= 1) {
     return kMediaKeyNames[code - kFirstMediaKey];
+  }
+  if (name.empty() && code >= kFirstNumericPadKey &&
+      code < kFirstNumericPadKey + kNumericPadNames.size()) {
+    return kNumericPadNames[code - kFirstNumericPadKey];
   }
   return name;
 }

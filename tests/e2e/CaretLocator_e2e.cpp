@@ -134,6 +134,9 @@ class CaretPreview : public CaretLocator {
     ASSERT_NE(memo_, nullptr);
     e2e::PumpMessages(200);
     StartService();
+    // The preview belongs to the configuration program, which puts the
+    // service into configuration mode first.
+    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, reinterpret_cast<LPARAM>(window_)), 1);
   }
 
   // The sample caret the configuration program asks for.
@@ -346,7 +349,8 @@ TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {
   const POINT triangle = Inside(placed, placed.TopTriangle);
   ExpectPixel(triangle, record_.caretTriangleColour, "top triangle");
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2,
+                            reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())), 1);
   ExpectCleared(triangle, record_.caretTriangleColour, "the marker is faded in configuration mode");
   e2e::PressKey('Q');
   e2e::PumpMessages(400);

@@ -413,6 +413,13 @@ std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
   return static_cast<LRESULT>(result);
 }
 
+HWND ConfigurationWindowStandIn() {
+  // One per test program, for its whole run.
+  static HWND standIn = ::CreateWindowExW(0, L"STATIC", L"configuration stand-in", WS_POPUP, 0, 0,
+                                          10, 10, nullptr, nullptr, nullptr, nullptr);
+  return standIn;
+}
+
 std::optional<LRESULT> SendCopyData(HWND wnd, const void* data, DWORD size,
                                     ULONG_PTR identifier) {
   COPYDATASTRUCT copy{identifier, size, const_cast<void*>(data)};

@@ -80,6 +80,10 @@ std::optional<LRESULT> Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
 std::optional<LRESULT> SendCopyData(HWND wnd, const void* data, DWORD size,
                                     ULONG_PTR identifier = 0);
 
+// A live, hidden window of the test program to hand the service as the
+// configuration program's window: configuration mode lasts while it exists.
+HWND ConfigurationWindowStandIn();
+
 // A full-screen window of one colour behind the programs under test, so that
 // what they draw (or must not draw) shows against a known background. It
 // counts the left clicks that reach it.

@@ -190,6 +190,19 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
   EXPECT_FALSE(::IsWindowVisible(locator_));
 }
 
+// Messages meant for the configuration program's previews, sent with no
+// configuration program running, must not leave the locator on a preview
+// point away from the pointer.
+TEST_F(PointerLocator, StillReachesThePointerAfterPreviewsWithoutTheConfigurationProgram) {
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ShowWithPointerAt(700, 500);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  // Configuration mode asked for by a process that is no configuration
+  // program: the service returns to normal mode by itself.
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ShowWithPointerAt(800, 600);
+}
+
 TEST_F(PointerLocator, FollowsThePointerWithinAboutOneFramePeriod) {
   ShowWithPointerAt(300, 300);
   std::vector<double> latencies;

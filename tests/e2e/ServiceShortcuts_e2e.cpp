@@ -3,6 +3,7 @@
 // the application under the pointer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "E2eClickTarget.h"
@@ -17,6 +18,8 @@ constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
 constexpr const wchar_t* kLocatorClass = L"TVexilorLocWnd";
 
 std::wstring At(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); }
+
+LPARAM StandIn() { return reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn()); }
 
 bool PointerAt(int x, int y) {
   POINT p{};
@@ -261,7 +264,7 @@ TEST_F(ServiceShortcuts, HotKeysAreHeldInNormalModeOnlyAndNotAfterAConfigStart) 
   EXPECT_TRUE(HeldElsewhere(MOD_CONTROL, VK_NUMPAD3)) << "the last default entry";
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL, VK_F5)) << "not in the table";
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "configuration mode withdraws them";
   ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "leaving it registers them again";
@@ -302,6 +305,44 @@ TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
 }
 
 
+// Keys refused at registration are told once, in one box; leaving a
+// configuration mode never entered registers nothing again, so no private
+// message can raise more boxes, nor nest one in another.
+TEST_F(ServiceShortcuts, RefusedHotKeysAreToldInOneBoxThatPrivateMessagesNeverRepeat) {
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL, VK_NUMPAD0));
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL, VK_NUMPAD7));
+  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  HWND box = e2e::WaitForDialogBox(service_.Id());
+  ASSERT_NE(box, nullptr) << "no warning for the refused keys";
+  HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
+  ASSERT_NE(main, nullptr);
+  const std::wstring text = e2e::DialogText(box);
+  const std::wstring taken = L" is already used by another program and cannot be assigned.";
+  EXPECT_NE(text.find(L"+Num 0" + taken), std::wstring::npos) << text;
+  EXPECT_NE(text.find(L"+Num 7" + taken), std::wstring::npos) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 1) << "one line per key";
+  EXPECT_EQ(text.find(L"+ is"), std::wstring::npos) << "a key without its name";
+
+  // While it is open the messages are handled, and raise no other box.
+  for (int i = 0; i < 50; ++i) {
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, i % 2, 0), 1);
+  }
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  }
+  e2e::PumpMessages(300);
+  EXPECT_EQ(e2e::DialogBoxes(service_.Id()).size(), 1u);
+  e2e::PressDialogButton(box, IDOK);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }, 3000));
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  e2e::PumpMessages(300);
+  EXPECT_TRUE(e2e::DialogBoxes(service_.Id()).empty()) << "the same refusals were told again";
+  EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "the other keys were not registered";
+  ::UnregisterHotKey(nullptr, 0x7001);
+  ::UnregisterHotKey(nullptr, 0x7002);
+}
+
 // Keys reach Wine only through a window of its own that has the X focus;
 // Xvfb's keymap turns Ctrl+Alt+F1 and Ctrl+Alt+numeric-pad keys into
 // console and video-mode keys, so the tests use other combinations.
@@ -329,7 +370,7 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
   ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);

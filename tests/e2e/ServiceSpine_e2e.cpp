@@ -2,6 +2,7 @@
 // invisible, click-through main window that answers its messages.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "E2eHarness.h"
@@ -126,6 +127,46 @@ TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
         << "message 0x" << std::hex << c.message << " wParam " << std::dec << c.wParam
         << " lParam " << c.lParam;
   }
+}
+
+// Any process may send the service its private messages and records: none
+// of them may stack boxes, stop it answering or keep it from ending.
+TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosable) {
+  HWND main = StartService(service_);
+  ASSERT_NE(main, nullptr);
+  std::mt19937 random(20261211);
+  auto pick = [&](std::uint32_t below) { return static_cast<std::uint32_t>(random() % below); };
+  const UINT messages[] = {vxl::WM_VXL_SETMODE, vxl::WM_VXL_RELOAD, vxl::WM_VXL_PREVIEW,
+                           vxl::WM_VXL_FILTERS};
+  std::size_t mostBoxes = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const UINT message = messages[pick(4)];
+    // Mostly the values that mean something, now and then anything.
+    const WPARAM wParam = pick(8) == 0 ? random() : pick(11);
+    const LPARAM lParam = pick(4) == 0 ? static_cast<LPARAM>(random()) : pick(3);
+    if (message == vxl::WM_VXL_RELOAD && wParam == 1) continue;  // the monitor: slow, harmless
+    if (pick(2) == 0) {
+      ::PostMessageW(main, message, wParam, lParam);
+    } else {
+      ASSERT_TRUE(e2e::Send(main, message, wParam, lParam, 3000).has_value())
+          << "the service stopped answering at message " << i;
+    }
+    if (i % 400 == 0) {
+      std::vector<std::uint8_t> record(vxl::kConfigRecordSize);
+      for (auto& byte : record) byte = static_cast<std::uint8_t>(random());
+      ASSERT_TRUE(e2e::SendCopyData(main, record.data(), static_cast<DWORD>(record.size()))
+                      .has_value())
+          << "a random record stopped it answering";
+    }
+    if (i % 1000 == 0) mostBoxes = std::max(mostBoxes, e2e::DialogBoxes(service_.Id()).size());
+  }
+  ASSERT_TRUE(e2e::Send(main, WM_NULL, 0, 0, 5000).has_value()) << "no answer after the storm";
+  e2e::PumpMessages(500);
+  mostBoxes = std::max(mostBoxes, e2e::DialogBoxes(service_.Id()).size());
+  EXPECT_LE(mostBoxes, 1u) << "boxes were stacked";
+
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(service_.WaitForExit(5000)) << "WM_CLOSE did not end the service";
 }
 
 TEST_F(ServiceSpine, ThePreviewHidesTheMainWindowForGood) {

@@ -27,6 +27,8 @@ class FakeHost : public IServiceHost {
   std::map<FilterWindowKind, Point> filterOrigins;
   WindowRef foreground = 0;
   Rect foregroundRect{};
+  bool configurationProgramPresent = true;
+  bool watchingConfigurationProgram = false;
   // Applied to the record when the profile is "loaded".
   std::function<void()> onLoadProfile;
 
@@ -44,6 +46,8 @@ class FakeHost : public IServiceHost {
     rect = foregroundRect;
     return true;
   }
+  bool ConfigurationProgramPresent(WindowRef) override { return configurationProgramPresent; }
+  void WatchConfigurationProgram(bool enabled) override { watchingConfigurationProgram = enabled; }
   void ApplyLocatorSettings() override { Log("ApplyLocatorSettings"); }
   bool LocatorOnScreen() override { return locatorOnScreen; }
   void RepaintLocator() override { Log("RepaintLocator"); }

@@ -75,7 +75,8 @@ FakeLayout EnglishLayout() {
   layout.names = {{{0x10, false}, "Shift"}, {{0x11, false}, "Ctrl"}, {{0x12, false}, "Alt"},
                   {{0x70, false}, "F1"},    {{0x43, false}, "C"},     {{0x21, true}, "Page Up"},
                   {{0x21, false}, "Num 9"}, {{0x2E, true}, "Delete"}, {{0xAD, false}, ""},
-                  {{0xB3, false}, "x"},     {{0xAF, false}, "Volume +"}};
+                  {{0xB3, false}, "x"},     {{0xAF, false}, "Volume +"},
+                  {{0x67, false}, "Num 7"}};
   return layout;
 }
 
@@ -94,10 +95,23 @@ TEST(HotKeyText, ModifiersComeInOrderBeforeTheKeyName) {
       {0x40B3, "Ctrl+Play/Pause Media"},  // one character: the fixed one
       {0x40AF, "Ctrl+Volume +"},     // a real layout name is kept
       {0x4099, "Ctrl+"},             // a key without a name
+      // The numeric keypad is never nameless; a layout's own name is kept.
+      {0x4060, "Ctrl+Num 0"},
+      {0xC06D, "Ctrl+Alt+Num -"},
+      {0xC06B, "Ctrl+Alt+Num +"},
+      {0x406E, "Ctrl+Num ."},
+      {0x406F, "Ctrl+Num /"},
+      {0x4067, "Ctrl+Num 7"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(HotKeyText(c.value, layout, true), c.text) << std::hex << c.value;
   }
+}
+
+TEST(HotKeyTable, RefusedKeysAreToldInOneTextAKeyALine) {
+  EXPECT_EQ(RefusedHotKeysText({"Win+C", "Ctrl+Num 0"}, " is taken."),
+            "Win+C is taken.\r\nCtrl+Num 0 is taken.");
+  EXPECT_EQ(RefusedHotKeysText({"Win+C"}, " is taken."), "Win+C is taken.");
 }
 
 TEST(HotKeyText, LocalizedModifierNamesAndCapitalWin) {

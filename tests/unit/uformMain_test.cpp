@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeServiceHost.h"
 
 #include <set>
@@ -181,6 +183,73 @@ TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnd
   EXPECT_EQ(host.calls[1], "RegisterHotKeys");
 }
 
+TEST(ServiceMode, LeavingAndEnteringAreIdempotent) {
+  struct Case {
+    const char* name;
+    bool startedByConfig;
+    std::vector<std::uintptr_t> modes;  // WM_VXL_SETMODE wParams, in order
+    int registrations;                  // after start-up
+    int withdrawals;
+  };
+  const Case cases[] = {
+      {"leaving a normal service", false, {1, 1, 0, 7}, 0, 0},
+      {"entering twice, leaving twice", false, {2, 2, 1, 1}, 1, 2},
+      {"started by the configuration program", true, {1, 1}, 1, 0},
+      {"back and forth", false, {2, 1, 2, 1}, 2, 2},
+  };
+  for (const Case& c : cases) {
+    FakeHost host;
+    TServiceCore core(host);
+    core.Start(c.startedByConfig);
+    host.calls.clear();
+    for (std::uintptr_t mode : c.modes) EXPECT_EQ(core.OnSetMode(mode, 0), 1) << c.name;
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "RegisterHotKeys"),
+              c.registrations)
+        << c.name;
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "UnregisterAllHotKeys"),
+              c.withdrawals)
+        << c.name;
+    EXPECT_EQ(core.State().serviceMode, kServiceModeNormal) << c.name;
+    EXPECT_FALSE(host.watchingConfigurationProgram) << c.name;
+  }
+}
+
+TEST(ServiceMode, ConfigurationModeEndsWithTheConfigurationProgram) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.Start(false);
+  core.OnSetMode(2, 0x1234);
+  EXPECT_TRUE(host.watchingConfigurationProgram);
+  host.calls.clear();
+  core.CheckConfigurationProgram();
+  EXPECT_TRUE(host.calls.empty()) << "the program is still there";
+  EXPECT_EQ(core.State().serviceMode, kServiceModeConfiguration);
+
+  host.configurationProgramPresent = false;
+  core.CheckConfigurationProgram();
+  EXPECT_EQ(core.State().serviceMode, kServiceModeNormal);
+  EXPECT_EQ(core.State().configWindow, 0u);
+  EXPECT_EQ(host.calls.front(), "RegisterHotKeys");
+  EXPECT_FALSE(host.watchingConfigurationProgram);
+  host.calls.clear();
+  core.CheckConfigurationProgram();
+  EXPECT_TRUE(host.calls.empty()) << "nothing to do in normal mode";
+}
+
+TEST(ServiceMessages, TheCaretPreviewOpensOnlyInConfigurationMode) {
+  FakeHost host;
+  TServiceCore core(host);
+  core.Start(false);
+  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(core.State().serviceMode, kServiceModeNormal)
+      << "no configuration program: the locator must keep following the pointer";
+  core.OnSetMode(2, 0x1234);
+  host.calls.clear();
+  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(host.calls,
+            (Calls{"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}));
+}
+
 TEST(ServiceMessages, CopyDataAdoptsTheRecordAndRefreshesWhatIsShown) {
   FakeHost host;
   TServiceCore core(host);
@@ -224,8 +293,7 @@ TEST(ServiceMessages, PreviewMessages) {
       {"locator shown", 0, 1, 1, {"ShowPointerLocator -1,-1 show"}},
       {"locator hidden", 0, 0, 1, {"ShowPointerLocator 0,0 hide"}},
       {"locator, any other lParam", 0, 5, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"caret preview", 1, 1, 1,
-       {"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}},
+      {"caret preview without the configuration program", 1, 1, 1, {}},
       {"caret, other lParam", 1, 0, 1, {}},
       {"caret position without window", 2, 0x00C80190, 0, {}},
       {"unknown", 3, 0, 1, {}},
