@@ -177,22 +177,30 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
   return document->Value(section, key).value_or(std::string(fallback));
 }
 
-int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
-  const std::string text = ReadString(section, key, "");
-  std::string_view digits = text;
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   int base = 10;
   bool negative = false;
-  if (digits.starts_with('-')) negative = true, digits.remove_prefix(1);
-  if (digits.starts_with("0x") || digits.starts_with("0X")) base = 16, digits.remove_prefix(2);
-  long long value = 0;
-  const auto [end, error] =
-      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    return fallback;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    base = 16;
+    text.remove_prefix(2);
+  } else if (text.starts_with('-') || text.starts_with('+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
   }
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return fallback;
-  return static_cast<int>(value);
+  // Only digits may follow: an unsigned parse takes no second sign, and the
+  // magnitude is checked before it gets a sign, so nothing can overflow.
+  std::uint64_t magnitude = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, magnitude, base);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+  if (magnitude > limit) return std::nullopt;
+  const auto value = static_cast<std::int64_t>(magnitude);
+  return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+  return ParseIniInteger(ReadString(section, key, "")).value_or(fallback);
 }
 
 std::vector<std::string> TIniFile::ReadSectionLines(std::string_view section) const {

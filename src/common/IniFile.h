@@ -6,6 +6,7 @@
 // touch are written back exactly as read, in the file's own encoding.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@
 namespace vxl {
 
 constexpr std::size_t kIniValueMaxChars = 2047;
+
+// An integer value: decimal digits with at most one sign ("-12", "+7"), or
+// "0x" and hexadecimal digits ("0x1F", no sign). Nothing for anything else
+// and for a value outside the 32-bit int range (so "0x80000000" is no
+// number, rather than wrapping round to a negative one).
+std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
 // One ini file in memory.
 class TIniDocument {
@@ -76,8 +83,8 @@ class TIniFile {
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
-  // A decimal (or 0x hexadecimal) integer; the fallback when absent or not
-  // a number.
+  // The value read by ParseIniInteger; the fallback when the key is absent or
+  // its value is not such a number.
   int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
   std::vector<std::string> ReadSectionLines(std::string_view section) const;
   std::vector<std::string> SectionNames() const;

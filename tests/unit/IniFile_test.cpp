@@ -126,16 +126,60 @@ TEST_F(IniFileOnDisk, WritingCreatesTheFileAndSection) {
   EXPECT_EQ(folder_.Read("Sub\\Settings.ini"), "");
 }
 
+// A decimal number with at most one sign, or 0x and hexadecimal digits;
+// anything else, and any value outside the int range, gives the fallback.
 TEST_F(IniFileOnDisk, ReadsIntegersOrFallsBack) {
-  folder_.Write("Sub\\Settings.ini",
-                "[I]\nA=12\nB=-5\nC=0x1F\nD=abc\nE=\nF= 7 \nG=12abc\nH=99999999999\n");
-  TIniFile ini(files_, Path());
+  constexpr int kFallback = -77;
   const struct {
-    const char* key;
+    const char* text;
     int expected;
-  } cases[] = {{"A", 12}, {"B", -5}, {"C", 31}, {"D", -1},     {"E", -1},
-               {"F", 7},  {"G", -1}, {"H", -1}, {"Absent", -1}};
-  for (const auto& c : cases) EXPECT_EQ(ini.ReadInteger("I", c.key, -1), c.expected) << c.key;
+  } cases[] = {
+      {"12", 12},
+      {"-5", -5},
+      {"+5", 5},
+      {" 7 ", 7},
+      {"007", 7},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"0x7FFFFFFF", 2147483647},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"abc", kFallback},
+      {"", kFallback},
+      {"12abc", kFallback},
+      {"1 2", kFallback},
+      {"-", kFallback},
+      {"+", kFallback},
+      {"0x", kFallback},
+      {"--5", kFallback},
+      {"+-5", kFallback},
+      {"-+5", kFallback},
+      {"- 5", kFallback},
+      {"0x-10", kFallback},
+      {"0x+10", kFallback},
+      {"-0x10", kFallback},
+      {"0x0x1", kFallback},
+      {"2147483648", kFallback},
+      {"-2147483649", kFallback},
+      {"0x80000000", kFallback},
+      {"99999999999", kFallback},
+      {"9223372036854775807", kFallback},
+      {"-9223372036854775808", kFallback},
+      {"--9223372036854775808", kFallback},
+      {"99999999999999999999999", kFallback},
+  };
+  const auto key = [](std::size_t i) { return std::string("K").append(std::to_string(i)); };
+  std::string file = "[I]\r\n";
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    file += Concat({key(i), "=", cases[i].text, "\r\n"});
+  }
+  folder_.Write("Sub\\Settings.ini", file);
+  TIniFile ini(files_, Path());
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ini.ReadInteger("I", key(i), kFallback), cases[i].expected)
+        << "\"" << cases[i].text << "\"";
+  }
+  EXPECT_EQ(ini.ReadInteger("I", "Absent", kFallback), kFallback);
 }
 
 TEST_F(IniFileOnDisk, AFailedWriteLeavesTheOldFileWhole) {
