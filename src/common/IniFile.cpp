@@ -51,29 +51,47 @@ TIniDocument::Line TIniDocument::ParseLine(std::string text) {
 TIniDocument TIniDocument::Parse(std::string_view fileBytes) {
   TIniDocument document;
   const std::string text = DecodeFileText(fileBytes, document.encoding_);
-  if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) {
-    document.crlf_ = false;
-  }
-  document.finalNewline_ = text.empty() || text.back() == '\n';
+  // Only LF ends a line (with the CR before it, if any); any other CR is
+  // part of the line's text, so that it is written back where it was.
+  std::size_t crlfLines = 0;
+  std::size_t lfLines = 0;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string_view line(text.data() + start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    document.lines_.push_back(ParseLine(std::string(line)));
-    start = end + 1;
+    const std::size_t lf = text.find('\n', start);
+    const bool ended = lf != std::string::npos;
+    const bool crlf = ended && lf > start && text[lf - 1] == '\r';
+    const std::size_t textEnd = !ended ? text.size() : crlf ? lf - 1 : lf;
+    Line line = ParseLine(text.substr(start, textEnd - start));
+    if (ended) {
+      line.end = crlf ? "\r\n" : "\n";
+      ++(crlf ? crlfLines : lfLines);
+    }
+    document.lines_.push_back(std::move(line));
+    start = ended ? lf + 1 : text.size();
   }
+  if (lfLines > crlfLines) document.newLineEnd_ = "\n";
   return document;
 }
 
 std::string TIniDocument::Serialize() const {
   std::string text;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    text += lines_[i].text;
-    if (i + 1 < lines_.size() || finalNewline_) text.append(crlf_ ? "\r\n" : "\n");
+  for (const Line& line : lines_) {
+    text += line.text;
+    text += line.end;
   }
   return EncodeFileText(text, encoding_);
+}
+
+void TIniDocument::InsertLine(std::size_t at, std::string text) {
+  Line line = ParseLine(std::move(text));
+  line.end = newLineEnd_;
+  if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty()) {
+    // The file ended without a line end: the old last line needs one now,
+    // and the new last line goes without, as the file did.
+    lines_.back().end = newLineEnd_;
+    line.end = {};
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 std::size_t TIniDocument::FindSection(std::string_view section) const {
@@ -133,8 +151,8 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key,
                             std::string_view value) {
   std::size_t header = FindSection(section);
   if (header == lines_.size()) {
-    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back(ParseLine(""));
-    lines_.push_back(ParseLine(Concat({"[", section, "]"})));
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
+    InsertLine(lines_.size(), Concat({"[", section, "]"}));
     header = lines_.size() - 1;
   }
   const std::size_t end = SectionEnd(header);
@@ -143,13 +161,14 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key,
     Line& line = lines_[i];
     if (line.kind != LineKind::Entry) continue;
     if (EqualsNoCase(line.name, key)) {
+      const std::string_view end = line.end;
       line = ParseLine(Concat({line.name, "=", value}));  // the key keeps its spelling
+      line.end = end;
       return;
     }
     insertAt = i + 1;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                ParseLine(Concat({key, "=", value})));
+  InsertLine(insertAt, Concat({key, "=", value}));
 }
 
 bool TIniDocument::EraseSection(std::string_view section) {

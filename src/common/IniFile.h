@@ -30,7 +30,8 @@ class TIniDocument {
  public:
   static TIniDocument Parse(std::string_view fileBytes);
 
-  // The file's bytes: its encoding, line ends and untouched lines kept.
+  // The file's bytes: its encoding kept, and every untouched line with its
+  // own line end (a changed line keeps its line end too).
   std::string Serialize() const;
 
   // The value of a key, cut to 2047 characters; nothing when the section or
@@ -54,12 +55,16 @@ class TIniDocument {
   enum class LineKind { Other, Comment, Section, Entry };
   struct Line {
     LineKind kind = LineKind::Other;
-    std::string text;   // as read (or as we wrote it)
+    std::string text;  // as read (or as we wrote it), without its line end
+    // "\r\n", "\n", or empty for a last line without one (literals only)
+    std::string_view end;
     std::string name;   // section name, or the key of an entry
     std::string value;  // value of an entry
     bool hasEquals = false;
   };
   static Line ParseLine(std::string text);
+  // Inserts a line we write, ended like the file's lines mostly are.
+  void InsertLine(std::size_t at, std::string text);
   // Index of the first header of a section, lines_.size() when absent.
   std::size_t FindSection(std::string_view section) const;
   // End (exclusive) of the section whose header is at index header.
@@ -67,8 +72,9 @@ class TIniDocument {
 
   std::vector<Line> lines_;
   TextEncoding encoding_ = TextEncoding::Utf8;
-  bool crlf_ = true;  // line ends of the file: CR LF, or LF alone
-  bool finalNewline_ = true;
+  // The line end of the lines we add: the one most lines of the file have,
+  // CR LF for a new file or a tie.
+  std::string_view newLineEnd_ = "\r\n";
 };
 
 // An ini file on disk. Every call reads the file afresh (and every write

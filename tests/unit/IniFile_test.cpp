@@ -68,9 +68,17 @@ TEST(IniDocument, CutsLongValuesTo2047Characters) {
 }
 
 TEST(IniDocument, UntouchedFilesAreWrittenBackByteForByte) {
-  for (const std::string& text : {std::string(kSample), std::string("[A]\nk=v\n; note\n"),
-                                  std::string("[A]\r\nk=v"), std::string("")}) {
-    EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text);
+  for (const std::string& text : {
+           std::string(kSample),
+           std::string("[A]\nk=v\n; note\n"),
+           std::string("[A]\r\nk=v"),
+           std::string(""),
+           std::string("[A]\r\nk=v\nz=1\r\n\n; mixed line ends\n"),
+           std::string("[A]\nk=v\r"),           // a lone CR at the very end
+           std::string("[A]\r\nk=a\rb\r\r\n"),  // lone CRs inside and before a CR LF
+           std::string("\r\n\n\r"),
+       }) {
+    EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text) << ::testing::PrintToString(text);
   }
 }
 
@@ -83,6 +91,32 @@ TEST(IniDocument, WritingChangesOnlyTheLineConcerned) {
   EXPECT_EQ(
       ini.Serialize(),
       "; settings\r\n[A]\r\nk=new\r\nz=1\r\nadded=3\r\n\r\n[B]\r\nx=2\r\n\r\n[C]\r\nfresh=4\r\n");
+}
+
+TEST(IniDocument, EditsKeepEachLinesOwnEndAndNewLinesFollowTheFile) {
+  const struct {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      // Mostly LF: the changed line keeps its CR LF, added lines get LF.
+      {"; c\n[A]\nk=old\r\nz=1\n", "; c\n[A]\nk=new\r\nz=1\nadded=2\n\n[B]\nfresh=3\n"},
+      // Mostly CR LF: the LF-only lines stay as they are, added lines get CR LF.
+      {"[A]\r\nk=old\nz=1\r\n; c\r\n",
+       "[A]\r\nk=new\nz=1\r\nadded=2\r\n; c\r\n\r\n[B]\r\nfresh=3\r\n"},
+      // No line end after the last line: it gets one, the new last line none.
+      {"[A]\nk=old\nz=1", "[A]\nk=new\nz=1\nadded=2\n\n[B]\nfresh=3"},
+      // A lone CR ending the file stays where it was.
+      {"[A]\nz=1\r", "[A]\nz=1\r\nk=new\nadded=2\n\n[B]\nfresh=3"},
+      // Nothing to follow: CR LF.
+      {"", "[A]\r\nk=new\r\nadded=2\r\n\r\n[B]\r\nfresh=3\r\n"},
+  };
+  for (const auto& c : cases) {
+    TIniDocument ini = TIniDocument::Parse(c.before);
+    ini.SetValue("A", "k", "new");
+    ini.SetValue("A", "added", "2");
+    ini.SetValue("B", "fresh", "3");
+    EXPECT_EQ(ini.Serialize(), c.after) << ::testing::PrintToString(std::string(c.before));
+  }
 }
 
 TEST(IniDocument, ErasesEverySectionOfTheName) {
