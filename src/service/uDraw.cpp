@@ -24,6 +24,12 @@ std::int32_t RoundHalfEven(double v) {
   return static_cast<std::int32_t>(std::clamp(std::nearbyint(v), kMin, kMax));
 }
 
+std::optional<TColour> BackgroundFillColour(const TConfigRecord& config) {
+  const TColour colour = config.backgroundColour;
+  if (colour == kNoFillColour) return std::nullopt;
+  return colour;
+}
+
 ArrowGeometry ComputeArrow(Point pointer, const TConfigRecord& config) {
   const double dx = static_cast<double>(pointer.x) - kArrowAnchor.x;
   const double dy = static_cast<double>(pointer.y) - kArrowAnchor.y;
