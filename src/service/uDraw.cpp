@@ -25,7 +25,9 @@ std::int32_t RoundHalfEven(double v) {
 }
 
 std::optional<TColour> BackgroundFillColour(const TConfigRecord& config) {
-  const TColour colour = config.backgroundColour;
+  // Like every record colour, only the low 24 bits count: GDI would take a
+  // set high byte as a palette request.
+  const TColour colour = config.backgroundColour & 0xFFFFFF;
   if (colour == kNoFillColour) return std::nullopt;
   return colour;
 }

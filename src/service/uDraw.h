@@ -35,7 +35,8 @@ struct PaintExtent {
 constexpr TColour kNoFillColour = 0x010101;
 
 // The colour the background effect fills its region with before the screen
-// is copied or blended over it; nothing for kNoFillColour.
+// is copied or blended over it: the low 24 bits of backgroundColour, nothing
+// when they are kNoFillColour.
 std::optional<TColour> BackgroundFillColour(const TConfigRecord& config);
 
 // The arrow in window coordinates, P0..P6 from the tail round the head and
