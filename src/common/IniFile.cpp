@@ -51,29 +51,47 @@ TIniDocument::Line TIniDocument::ParseLine(std::string text) {
 TIniDocument TIniDocument::Parse(std::string_view fileBytes) {
   TIniDocument document;
   const std::string text = DecodeFileText(fileBytes, document.encoding_);
-  if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) {
-    document.crlf_ = false;
-  }
-  document.finalNewline_ = text.empty() || text.back() == '\n';
+  // Only LF ends a line (with the CR before it, if any); any other CR is
+  // part of the line's text, so that it is written back where it was.
+  std::size_t crlfLines = 0;
+  std::size_t lfLines = 0;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string_view line(text.data() + start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    document.lines_.push_back(ParseLine(std::string(line)));
-    start = end + 1;
+    const std::size_t lf = text.find('\n', start);
+    const bool ended = lf != std::string::npos;
+    const bool crlf = ended && lf > start && text[lf - 1] == '\r';
+    const std::size_t textEnd = !ended ? text.size() : crlf ? lf - 1 : lf;
+    Line line = ParseLine(text.substr(start, textEnd - start));
+    if (ended) {
+      line.end = crlf ? "\r\n" : "\n";
+      ++(crlf ? crlfLines : lfLines);
+    }
+    document.lines_.push_back(std::move(line));
+    start = ended ? lf + 1 : text.size();
   }
+  if (lfLines > crlfLines) document.newLineEnd_ = "\n";
   return document;
 }
 
 std::string TIniDocument::Serialize() const {
   std::string text;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    text += lines_[i].text;
-    if (i + 1 < lines_.size() || finalNewline_) text.append(crlf_ ? "\r\n" : "\n");
+  for (const Line& line : lines_) {
+    text += line.text;
+    text += line.end;
   }
   return EncodeFileText(text, encoding_);
+}
+
+void TIniDocument::InsertLine(std::size_t at, std::string text) {
+  Line line = ParseLine(std::move(text));
+  line.end = newLineEnd_;
+  if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty()) {
+    // The file ended without a line end: the old last line needs one now,
+    // and the new last line goes without, as the file did.
+    lines_.back().end = newLineEnd_;
+    line.end = {};
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 std::size_t TIniDocument::FindSection(std::string_view section) const {
@@ -133,8 +151,8 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key,
                             std::string_view value) {
   std::size_t header = FindSection(section);
   if (header == lines_.size()) {
-    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back(ParseLine(""));
-    lines_.push_back(ParseLine(Concat({"[", section, "]"})));
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
+    InsertLine(lines_.size(), Concat({"[", section, "]"}));
     header = lines_.size() - 1;
   }
   const std::size_t end = SectionEnd(header);
@@ -143,13 +161,14 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key,
     Line& line = lines_[i];
     if (line.kind != LineKind::Entry) continue;
     if (EqualsNoCase(line.name, key)) {
+      const std::string_view end = line.end;
       line = ParseLine(Concat({line.name, "=", value}));  // the key keeps its spelling
+      line.end = end;
       return;
     }
     insertAt = i + 1;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                ParseLine(Concat({key, "=", value})));
+  InsertLine(insertAt, Concat({key, "=", value}));
 }
 
 bool TIniDocument::EraseSection(std::string_view section) {
@@ -177,22 +196,30 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
   return document->Value(section, key).value_or(std::string(fallback));
 }
 
-int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
-  const std::string text = ReadString(section, key, "");
-  std::string_view digits = text;
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   int base = 10;
   bool negative = false;
-  if (digits.starts_with('-')) negative = true, digits.remove_prefix(1);
-  if (digits.starts_with("0x") || digits.starts_with("0X")) base = 16, digits.remove_prefix(2);
-  long long value = 0;
-  const auto [end, error] =
-      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    return fallback;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    base = 16;
+    text.remove_prefix(2);
+  } else if (text.starts_with('-') || text.starts_with('+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
   }
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return fallback;
-  return static_cast<int>(value);
+  // Only digits may follow: an unsigned parse takes no second sign, and the
+  // magnitude is checked before it gets a sign, so nothing can overflow.
+  std::uint64_t magnitude = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, magnitude, base);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+  if (magnitude > limit) return std::nullopt;
+  const auto value = static_cast<std::int64_t>(magnitude);
+  return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+  return ParseIniInteger(ReadString(section, key, "")).value_or(fallback);
 }
 
 std::vector<std::string> TIniFile::ReadSectionLines(std::string_view section) const {

@@ -6,6 +6,7 @@
 // touch are written back exactly as read, in the file's own encoding.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +19,19 @@ namespace vxl {
 
 constexpr std::size_t kIniValueMaxChars = 2047;
 
+// An integer value: decimal digits with at most one sign ("-12", "+7"), or
+// "0x" and hexadecimal digits ("0x1F", no sign). Nothing for anything else
+// and for a value outside the 32-bit int range (so "0x80000000" is no
+// number, rather than wrapping round to a negative one).
+std::optional<std::int32_t> ParseIniInteger(std::string_view text);
+
 // One ini file in memory.
 class TIniDocument {
  public:
   static TIniDocument Parse(std::string_view fileBytes);
 
-  // The file's bytes: its encoding, line ends and untouched lines kept.
+  // The file's bytes: its encoding kept, and every untouched line with its
+  // own line end (a changed line keeps its line end too).
   std::string Serialize() const;
 
   // The value of a key, cut to 2047 characters; nothing when the section or
@@ -47,12 +55,16 @@ class TIniDocument {
   enum class LineKind { Other, Comment, Section, Entry };
   struct Line {
     LineKind kind = LineKind::Other;
-    std::string text;   // as read (or as we wrote it)
+    std::string text;  // as read (or as we wrote it), without its line end
+    // "\r\n", "\n", or empty for a last line without one (literals only)
+    std::string_view end;
     std::string name;   // section name, or the key of an entry
     std::string value;  // value of an entry
     bool hasEquals = false;
   };
   static Line ParseLine(std::string text);
+  // Inserts a line we write, ended like the file's lines mostly are.
+  void InsertLine(std::size_t at, std::string text);
   // Index of the first header of a section, lines_.size() when absent.
   std::size_t FindSection(std::string_view section) const;
   // End (exclusive) of the section whose header is at index header.
@@ -60,8 +72,9 @@ class TIniDocument {
 
   std::vector<Line> lines_;
   TextEncoding encoding_ = TextEncoding::Utf8;
-  bool crlf_ = true;  // line ends of the file: CR LF, or LF alone
-  bool finalNewline_ = true;
+  // The line end of the lines we add: the one most lines of the file have,
+  // CR LF for a new file or a tie.
+  std::string_view newLineEnd_ = "\r\n";
 };
 
 // An ini file on disk. Every call reads the file afresh (and every write
@@ -76,8 +89,8 @@ class TIniFile {
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
-  // A decimal (or 0x hexadecimal) integer; the fallback when absent or not
-  // a number.
+  // The value read by ParseIniInteger; the fallback when the key is absent or
+  // its value is not such a number.
   int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
   std::vector<std::string> ReadSectionLines(std::string_view section) const;
   std::vector<std::string> SectionNames() const;

@@ -1,16 +1,33 @@
 #include "service/ActionPlaces.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace vxl {
+namespace {
+
+// Rectangles come from other programs and sizes from the system, so sums are
+// made in 64 bits: a wild rectangle gives a point at the edge of the int
+// range instead of overflowing.
+std::int32_t ClampToInt32(std::int64_t v) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+Point ClampedPoint(std::int64_t x, std::int64_t y) { return {ClampToInt32(x), ClampToInt32(y)}; }
+
+}  // namespace
 
 std::optional<Point> KeypadPosition(std::int32_t actionCode, int w, int h) {
   if (actionCode < 201 || actionCode > 209) return std::nullopt;
   const int index = actionCode - 201;  // 0..8: rows bottom to top
-  const int xs[] = {20, w / 2, w - 10};
-  const int ys[] = {h - 10, h / 2, 10};
-  return Point{xs[index % 3], ys[index / 3]};
+  const std::int64_t width = w;
+  const std::int64_t height = h;
+  const std::int64_t xs[] = {20, width / 2, width - 10};
+  const std::int64_t ys[] = {height - 10, height / 2, 10};
+  return ClampedPoint(xs[index % 3], ys[index / 3]);
 }
 
 std::string DateText(std::int32_t actionCode, CivilDate date, const std::string& dateSeparator) {
@@ -31,12 +48,15 @@ std::string DateText(std::int32_t actionCode, CivilDate date, const std::string&
 }
 
 Point ForegroundCorner(const Rect& window, char corner) {
-  if (corner == 'L') return {window.left + 12, window.top + 12};
-  return {window.right - 20, window.top + 12};
+  const std::int64_t y = std::int64_t{window.top} + 12;
+  if (corner == 'L') return ClampedPoint(std::int64_t{window.left} + 12, y);
+  return ClampedPoint(std::int64_t{window.right} - 20, y);
 }
 
 Point RectCentre(const Rect& rect) {
-  return {rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2};
+  const std::int64_t left = rect.left;
+  const std::int64_t top = rect.top;
+  return ClampedPoint(left + (rect.right - left) / 2, top + (rect.bottom - top) / 2);
 }
 
 Point AbsoluteInputPoint(Point screen, int screenWidth, int screenHeight) {

@@ -19,8 +19,8 @@ void DrawBackgroundEffect(HDC dc, PaintExtent extent, const TConfigRecord& confi
   const int width = extent.width;
   const int height = extent.height;
   if (width <= 0 || height <= 0) return;
-  if (config.backgroundColour != kNoFillColour) {
-    win::UniqueBrush brush(::CreateSolidBrush(config.backgroundColour));
+  if (const auto fill = BackgroundFillColour(config)) {
+    win::UniqueBrush brush(::CreateSolidBrush(*fill));
     const RECT region{0, 0, width, height};
     ::FillRect(dc, &region, brush.get());
   }

@@ -26,9 +26,6 @@ class TDesktopCanvas {
   HDC dc_;
 };
 
-// The background colour that means "fill nothing".
-constexpr TColour kNoFillColour = 0x010101;
-
 // Draws the background effect of the record on dc over (0, 0)-extent, from
 // the same rectangle of the screen: fill with backgroundColour (unless it is
 // 0x010101), then copy with the record's raster operation, or blend the

@@ -24,6 +24,14 @@ std::int32_t RoundHalfEven(double v) {
   return static_cast<std::int32_t>(std::clamp(std::nearbyint(v), kMin, kMax));
 }
 
+std::optional<TColour> BackgroundFillColour(const TConfigRecord& config) {
+  // Like every record colour, only the low 24 bits count: GDI would take a
+  // set high byte as a palette request.
+  const TColour colour = config.backgroundColour & 0xFFFFFF;
+  if (colour == kNoFillColour) return std::nullopt;
+  return colour;
+}
+
 ArrowGeometry ComputeArrow(Point pointer, const TConfigRecord& config) {
   const double dx = static_cast<double>(pointer.x) - kArrowAnchor.x;
   const double dy = static_cast<double>(pointer.y) - kArrowAnchor.y;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/ConfigRecord.h"
@@ -28,6 +29,15 @@ struct PaintExtent {
   std::int32_t height = 0;
   friend constexpr bool operator==(const PaintExtent&, const PaintExtent&) = default;
 };
+
+// The background colour that means "fill nothing": the region keeps the
+// black every paint starts with.
+constexpr TColour kNoFillColour = 0x010101;
+
+// The colour the background effect fills its region with before the screen
+// is copied or blended over it: the low 24 bits of backgroundColour, nothing
+// when they are kNoFillColour.
+std::optional<TColour> BackgroundFillColour(const TConfigRecord& config);
 
 // The arrow in window coordinates, P0..P6 from the tail round the head and
 // back, and the extent that follows from its tip.

@@ -9,8 +9,11 @@
 #include "E2eHarness.h"
 #include "common/ConfigRecord.h"
 #include "common/StdFileSystem.h"
+#include "common/WinFileSystem_win.h"
+#include "common/uCommons.h"
 #include "common/uclMsgLoc.h"
 #include "service/uformMain.h"
+#include "ui/WinHandles_win.h"
 
 namespace {
 
@@ -68,6 +71,49 @@ class SilentBoxes : public vxl::IMessageBoxes {
   }
   void Beep(vxl::BoxIcon) override {}
 };
+
+// Boxes the shared routines would show, by text (the key's name stands for
+// the catalogue text).
+class RecordingBoxes : public vxl::IMessageBoxes {
+ public:
+  vxl::BoxAnswer Show(vxl::WindowRef, const std::string& text, const std::string&, vxl::BoxIcon,
+                      vxl::BoxButtons) override {
+    texts.push_back(text);
+    return vxl::BoxAnswer::Ok;
+  }
+  void Beep(vxl::BoxIcon) override {}
+  std::vector<std::string> texts;
+};
+
+// A file opened the way the other program of ours opens one to read it,
+// or with less sharing.
+vxl::win::UniqueFileHandle OpenForReading(const std::wstring& path, DWORD share) {
+  return vxl::win::UniqueFileHandle(
+      ::CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+constexpr DWORD kReaderSharing = FILE_SHARE_READ | FILE_SHARE_DELETE;
+
+std::vector<std::uint8_t> ReadToEnd(HANDLE file) {
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t buffer[4096];
+  DWORD read = 0;
+  while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    bytes.insert(bytes.end(), buffer, buffer + read);
+  }
+  return bytes;
+}
+
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return names;
+}
 
 class SharedFoundation : public ::testing::Test {
  protected:
@@ -162,6 +208,61 @@ TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
   ExpectRunningWithoutABox();
+}
+
+// Both programs read the same profiles and settings: one reading a file
+// must not make the other's read fail (and its settings fall back).
+TEST_F(SharedFoundation, AProfileAnotherProgramIsReadingIsStillReadAtStart) {
+  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
+  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), Image(7)));
+  UseLanguage("English");
+  const auto reader = OpenForReading(folder_.FilePath(UserFile(L"Default.cnf")), kReaderSharing);
+  ASSERT_TRUE(reader);
+  ASSERT_TRUE(StartService());
+  ExpectRunningWithoutABox();
+  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(7)) << "repaired instead of read";
+}
+
+// The configuration program saves profiles (and settings) that the service
+// may be reading at that moment. The save runs here through the programs'
+// own file layer while this test holds the file open as a reader: with a
+// reader that shares deletion it replaces the file in one step, and the
+// reader goes on reading the old file whole; a reader that does not share
+// deletion makes it fail cleanly, with the old file kept.
+TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
+  const std::wstring profile = UserFile(L"Default.cnf");
+  const struct {
+    DWORD readerSharing;
+    bool saved;
+  } cases[] = {{kReaderSharing, true}, {FILE_SHARE_READ, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "reader sharing 0x" << std::hex << c.readerSharing);
+    ASSERT_TRUE(folder_.WriteFile(profile, Image(7)));
+    vxl::win::TWinFileSystem files;
+    RecordingBoxes boxes;
+    const vxl::TProfileStorage storage{
+        files, boxes, [](std::string_view key) { return std::string(key); }, Utf8(folder_.Path())};
+    vxl::TConfigRecord record;
+    vxl::ResetToDefaults(record);
+    record.version = 8;
+    {
+      const auto reader = OpenForReading(folder_.FilePath(profile), c.readerSharing);
+      ASSERT_TRUE(reader);
+      EXPECT_EQ(vxl::SaveProfile(storage, record, 0, false, Utf8(user_), false, "Default"),
+                c.saved);
+      EXPECT_EQ(ReadToEnd(reader.get()), Image(7)) << "the reader's file changed under it";
+    }
+    if (c.saved) {
+      EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    } else {
+      EXPECT_EQ(boxes.texts,
+                std::vector<std::string>{"rsErrorCreate\n" + Utf8(folder_.FilePath(profile))});
+    }
+    EXPECT_EQ(folder_.ReadFile(profile), c.saved ? Image(8) : Image(7));
+    EXPECT_EQ(FileNamesIn(folder_.FilePath(L"Users\\" + user_)),
+              std::vector<std::wstring>{L"Default.cnf"})
+        << "a temporary file was left behind";
+  }
 }
 
 TEST_F(SharedFoundation, AMissingLanguageFileIsReportedAndTheServiceRunsOn) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 namespace vxl {
 namespace {
 
@@ -40,6 +43,36 @@ TEST(ActionPositions, ForegroundCornersAndPartCentres) {
   EXPECT_EQ(ForegroundCorner(window, 'x'), (Point{880, 62}));
   EXPECT_EQ(RectCentre({0, 1040, 47, 1080}), (Point{23, 1060}));
   EXPECT_EQ(RectCentre({-41, -41, 0, 0}), (Point{-21, -21})) << "rounds towards zero";
+}
+
+// Rectangles come from other programs and screen sizes from the system;
+// extreme ones must give clamped points, not overflowing arithmetic (the
+// sanitizer build aborts on the latter).
+TEST(ActionPositions, ExtremeRectanglesGivePointsClampedToTheIntRange) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  const struct {
+    Rect rect;
+    Point centre;
+    Point left;
+    Point right;
+  } cases[] = {
+      {{kMin, kMin, kMax, kMax}, {-1, -1}, {kMin + 12, kMin + 12}, {kMax - 20, kMin + 12}},
+      {{kMax, kMax, kMin, kMin}, {0, 0}, {kMax, kMax}, {kMin, kMax}},
+      {{kMin, 0, kMax, 0}, {-1, 0}, {kMin + 12, 12}, {kMax - 20, 12}},
+      {{kMin, kMax - 5, -1, kMax}, {-1073741825, kMax - 3}, {kMin + 12, kMax}, {-21, kMax}},
+  };
+  for (const auto& c : cases) {
+    const Rect& r = c.rect;
+    const auto where = ::testing::Message() << "(" << r.left << ", " << r.top << ", " << r.right
+                                            << ", " << r.bottom << ")";
+    EXPECT_EQ(RectCentre(r), c.centre) << where;
+    EXPECT_EQ(ForegroundCorner(r, 'L'), c.left) << where;
+    EXPECT_EQ(ForegroundCorner(r, 'R'), c.right) << where;
+  }
+  EXPECT_EQ(KeypadPosition(203, kMin, kMin), (Point{kMin, kMin}));
+  EXPECT_EQ(KeypadPosition(205, kMin, kMax), (Point{kMin / 2, kMax / 2}));
+  EXPECT_EQ(KeypadPosition(207, kMin, kMin), (Point{20, 10}));
 }
 
 TEST(ActionPositions, AbsoluteInputCoordinatesRoundToNearest) {

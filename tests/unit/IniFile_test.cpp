@@ -68,9 +68,17 @@ TEST(IniDocument, CutsLongValuesTo2047Characters) {
 }
 
 TEST(IniDocument, UntouchedFilesAreWrittenBackByteForByte) {
-  for (const std::string& text : {std::string(kSample), std::string("[A]\nk=v\n; note\n"),
-                                  std::string("[A]\r\nk=v"), std::string("")}) {
-    EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text);
+  for (const std::string& text : {
+           std::string(kSample),
+           std::string("[A]\nk=v\n; note\n"),
+           std::string("[A]\r\nk=v"),
+           std::string(""),
+           std::string("[A]\r\nk=v\nz=1\r\n\n; mixed line ends\n"),
+           std::string("[A]\nk=v\r"),           // a lone CR at the very end
+           std::string("[A]\r\nk=a\rb\r\r\n"),  // lone CRs inside and before a CR LF
+           std::string("\r\n\n\r"),
+       }) {
+    EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text) << ::testing::PrintToString(text);
   }
 }
 
@@ -83,6 +91,32 @@ TEST(IniDocument, WritingChangesOnlyTheLineConcerned) {
   EXPECT_EQ(
       ini.Serialize(),
       "; settings\r\n[A]\r\nk=new\r\nz=1\r\nadded=3\r\n\r\n[B]\r\nx=2\r\n\r\n[C]\r\nfresh=4\r\n");
+}
+
+TEST(IniDocument, EditsKeepEachLinesOwnEndAndNewLinesFollowTheFile) {
+  const struct {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      // Mostly LF: the changed line keeps its CR LF, added lines get LF.
+      {"; c\n[A]\nk=old\r\nz=1\n", "; c\n[A]\nk=new\r\nz=1\nadded=2\n\n[B]\nfresh=3\n"},
+      // Mostly CR LF: the LF-only lines stay as they are, added lines get CR LF.
+      {"[A]\r\nk=old\nz=1\r\n; c\r\n",
+       "[A]\r\nk=new\nz=1\r\nadded=2\r\n; c\r\n\r\n[B]\r\nfresh=3\r\n"},
+      // No line end after the last line: it gets one, the new last line none.
+      {"[A]\nk=old\nz=1", "[A]\nk=new\nz=1\nadded=2\n\n[B]\nfresh=3"},
+      // A lone CR ending the file stays where it was.
+      {"[A]\nz=1\r", "[A]\nz=1\r\nk=new\nadded=2\n\n[B]\nfresh=3"},
+      // Nothing to follow: CR LF.
+      {"", "[A]\r\nk=new\r\nadded=2\r\n\r\n[B]\r\nfresh=3\r\n"},
+  };
+  for (const auto& c : cases) {
+    TIniDocument ini = TIniDocument::Parse(c.before);
+    ini.SetValue("A", "k", "new");
+    ini.SetValue("A", "added", "2");
+    ini.SetValue("B", "fresh", "3");
+    EXPECT_EQ(ini.Serialize(), c.after) << ::testing::PrintToString(std::string(c.before));
+  }
 }
 
 TEST(IniDocument, ErasesEverySectionOfTheName) {
@@ -126,16 +160,60 @@ TEST_F(IniFileOnDisk, WritingCreatesTheFileAndSection) {
   EXPECT_EQ(folder_.Read("Sub\\Settings.ini"), "");
 }
 
+// A decimal number with at most one sign, or 0x and hexadecimal digits;
+// anything else, and any value outside the int range, gives the fallback.
 TEST_F(IniFileOnDisk, ReadsIntegersOrFallsBack) {
-  folder_.Write("Sub\\Settings.ini",
-                "[I]\nA=12\nB=-5\nC=0x1F\nD=abc\nE=\nF= 7 \nG=12abc\nH=99999999999\n");
-  TIniFile ini(files_, Path());
+  constexpr int kFallback = -77;
   const struct {
-    const char* key;
+    const char* text;
     int expected;
-  } cases[] = {{"A", 12}, {"B", -5}, {"C", 31}, {"D", -1},     {"E", -1},
-               {"F", 7},  {"G", -1}, {"H", -1}, {"Absent", -1}};
-  for (const auto& c : cases) EXPECT_EQ(ini.ReadInteger("I", c.key, -1), c.expected) << c.key;
+  } cases[] = {
+      {"12", 12},
+      {"-5", -5},
+      {"+5", 5},
+      {" 7 ", 7},
+      {"007", 7},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"0x7FFFFFFF", 2147483647},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"abc", kFallback},
+      {"", kFallback},
+      {"12abc", kFallback},
+      {"1 2", kFallback},
+      {"-", kFallback},
+      {"+", kFallback},
+      {"0x", kFallback},
+      {"--5", kFallback},
+      {"+-5", kFallback},
+      {"-+5", kFallback},
+      {"- 5", kFallback},
+      {"0x-10", kFallback},
+      {"0x+10", kFallback},
+      {"-0x10", kFallback},
+      {"0x0x1", kFallback},
+      {"2147483648", kFallback},
+      {"-2147483649", kFallback},
+      {"0x80000000", kFallback},
+      {"99999999999", kFallback},
+      {"9223372036854775807", kFallback},
+      {"-9223372036854775808", kFallback},
+      {"--9223372036854775808", kFallback},
+      {"99999999999999999999999", kFallback},
+  };
+  const auto key = [](std::size_t i) { return std::string("K").append(std::to_string(i)); };
+  std::string file = "[I]\r\n";
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    file += Concat({key(i), "=", cases[i].text, "\r\n"});
+  }
+  folder_.Write("Sub\\Settings.ini", file);
+  TIniFile ini(files_, Path());
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ini.ReadInteger("I", key(i), kFallback), cases[i].expected)
+        << "\"" << cases[i].text << "\"";
+  }
+  EXPECT_EQ(ini.ReadInteger("I", "Absent", kFallback), kFallback);
 }
 
 TEST_F(IniFileOnDisk, AFailedWriteLeavesTheOldFileWhole) {

@@ -109,6 +109,28 @@ TEST(PerformanceMonitor, PanelTextsForMeasuredTimes) {
   EXPECT_EQ(lines[3], "X, Y : 1000, 700");
 }
 
+// Only the low 24 bits of a record colour are a colour: a record from an
+// old or foreign writer with the high byte set must fill like the colour
+// alone (GDI would read the high byte as a palette index request).
+TEST_F(LocatorGeometry, BackgroundFillIgnoresTheHighByteOfTheColour) {
+  const struct {
+    TColour colour;
+    std::optional<TColour> fill;
+  } cases[] = {
+      {Rgb(255, 129, 129), Rgb(255, 129, 129)},
+      {0x000000, 0x000000},
+      {0xFFFFFF, 0xFFFFFF},
+      {kNoFillColour, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    for (const TColour highByte : {0x00000000u, 0x01000000u, 0x02000000u, 0xFF000000u}) {
+      config_.backgroundColour = c.colour | highByte;
+      EXPECT_EQ(BackgroundFillColour(config_), c.fill)
+          << std::hex << "colour 0x" << config_.backgroundColour;
+    }
+  }
+}
+
 TEST(PerformanceMonitor, ZeroTimesShowNotAvailable) {
   const auto drawingZero = MonitorPanelLines(300, 0, {-1, -1});
   EXPECT_EQ(drawingZero[0], "Calculs : 300 \xC2\xB5s");
