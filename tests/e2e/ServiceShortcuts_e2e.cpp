@@ -203,6 +203,19 @@ TEST_F(ServiceShortcuts, MovingFurtherThanTheDistanceShowsTheLocatorByItself) {
 
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 500 400"));
   ASSERT_TRUE(e2e::WaitUntil([&] { return LocatorShown(); }, 3000)) << "no automatic show";
+  // The move to 300, 300 may reach the hook only now and show the locator
+  // there; the next frame tick then takes it to 500, 400. Wait until it
+  // points there: shown there (its corner at the point) or moved there by a
+  // tick (40 pixels beyond), so that it is hidden where the test expects.
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        RECT r{};
+        HWND locator = e2e::WaitForWindow(kLocatorClass, service_.Id(), 0);
+        return locator && ::GetWindowRect(locator, &r) &&
+               ((r.right == 500 && r.bottom == 400) || (r.right == 540 && r.bottom == 440));
+      },
+      3000))
+      << "the locator did not reach the pointer";
   ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);  // hidden where it last pointed
   ASSERT_FALSE(LocatorShown());
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 560 400 sleep 0.1 mousemove 590 460"));
