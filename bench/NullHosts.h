@@ -34,7 +34,7 @@ class NullServiceHost final : public IServiceHost {
   bool CaretLocatorVisible() override { return false; }
   void CreateCaretLocator() override {}
   void FreeCaretLocator() override {}
-  void SetCaretLocatorState(int) override {}
+  void SetCaretLocatorState(CaretLocatorState) override {}
   void ShowCaretLocator() override {}
   void PreviewCaretAt(int, int) override {}
   void SetCaretOpacity(std::uint8_t) override {}

@@ -8,6 +8,7 @@
 
 #include "common/Geometry.h"
 #include "common/MessageBoxes.h"  // WindowRef
+#include "common/ServiceProtocol.h"
 
 namespace vxl {
 
@@ -59,7 +60,7 @@ class IServiceHost {
   virtual void CreateCaretLocator() = 0;
   // Closes and destroys it and marks it absent.
   virtual void FreeCaretLocator() = 0;
-  virtual void SetCaretLocatorState(int state) = 0;
+  virtual void SetCaretLocatorState(CaretLocatorState state) = 0;
   virtual void ShowCaretLocator() = 0;
   virtual void PreviewCaretAt(int x, int y) = 0;
   virtual void SetCaretOpacity(std::uint8_t opacity) = 0;

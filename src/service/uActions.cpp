@@ -90,15 +90,18 @@ void TActions::ToggleAutomaticTracking(std::int32_t) {
 }
 
 void TActions::ToggleFilterFrame(std::int32_t) {
-  host_.PostFiltersMessage(host_.FilterWindowExists(FilterWindowKind::Frame) ? 2 : 1, 0);
+  host_.PostFiltersMessage(
+      host_.FilterWindowExists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame, 0);
 }
 
-void TActions::OpenFilterTemplates(std::int32_t) { host_.PostFiltersMessage(4, 0); }
+void TActions::OpenFilterTemplates(std::int32_t) {
+  host_.PostFiltersMessage(Filters::OpenTemplates, 0);
+}
 
 void TActions::OpenFilterSettings(std::int32_t) {
   // The frame must exist before the dialog is asked for.
-  host_.SendFiltersMessage(1, 0);
-  host_.PostFiltersMessage(5, 0);
+  host_.SendFiltersMessage(Filters::OpenFrame, 0);
+  host_.PostFiltersMessage(Filters::OpenSettings, 0);
 }
 
 void TActions::TogglePerformanceMonitor(std::int32_t) {

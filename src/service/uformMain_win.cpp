@@ -258,8 +258,8 @@ void TVexilor2Wnd::FreeCaretLocator() {
   caretLocator_.reset();
 }
 
-void TVexilor2Wnd::SetCaretLocatorState(int state) {
-  if (caretLocator_) caretLocator_->SetState(state);
+void TVexilor2Wnd::SetCaretLocatorState(CaretLocatorState state) {
+  if (caretLocator_) caretLocator_->SetState(static_cast<int>(state));
 }
 
 void TVexilor2Wnd::ShowCaretLocator() {

@@ -31,10 +31,8 @@ void ShowColourDepthError(int bitsPerPixel);
 
 class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServiceHost {
  public:
-  static constexpr const wchar_t* kClassName = L"TVexilor2Wnd";
+  static constexpr const wchar_t* kClassName = kServiceWindowClass;
   static constexpr const wchar_t* kCaption = L"Vexilor 2.00";
-  // The configuration program's main window.
-  static constexpr const wchar_t* kConfigWindowClass = L"TfrmVXL2Config";
   static constexpr int kClientWidth = 128;
   static constexpr int kClientHeight = 59;
 
@@ -105,7 +103,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   bool CaretLocatorVisible() override;
   void CreateCaretLocator() override;
   void FreeCaretLocator() override;
-  void SetCaretLocatorState(int state) override;
+  void SetCaretLocatorState(CaretLocatorState state) override;
   void ShowCaretLocator() override;
   void PreviewCaretAt(int x, int y) override;
   void SetCaretOpacity(std::uint8_t opacity) override;

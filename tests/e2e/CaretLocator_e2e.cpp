@@ -136,7 +136,7 @@ class CaretPreview : public CaretLocator {
     StartService();
     // The preview belongs to the configuration program, which puts the
     // service into configuration mode first.
-    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, reinterpret_cast<LPARAM>(window_)), 1);
+    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, reinterpret_cast<LPARAM>(window_)), 1);
   }
 
   // The sample caret the configuration program asks for.
@@ -146,7 +146,7 @@ class CaretPreview : public CaretLocator {
   }
 
   std::optional<LRESULT> PreviewAt(POINT at) {
-    return e2e::Send(main_, vxl::WM_VXL_PREVIEW, 2,
+    return e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition,
                      MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
   }
 
@@ -157,14 +157,14 @@ TEST_F(CaretPreview, APositionWithoutACaretWindowAnswersZero) {
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
   EXPECT_EQ(e2e::TopLevelWindows(kCaretClass, service_.Id()).size(), 0u);
   // Any other lParam of the opening message opens nothing either.
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 0), 1);
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide), 1);
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
 }
 
 TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
   record_.caretOpacity = 255;  // exact colours on screen
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr) << "the preview opened no caret window";
   EXPECT_TRUE(::IsWindowVisible(caret));
@@ -220,7 +220,7 @@ TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
 TEST_F(CaretPreview, WithoutTheTextBoxNothingIsDrawnAnew) {
   record_.caretOpacity = 255;
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr);
   const POINT at = SampleCaret();
@@ -349,14 +349,14 @@ TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {
   const POINT triangle = Inside(placed, placed.TopTriangle);
   ExpectPixel(triangle, record_.caretTriangleColour, "top triangle");
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2,
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
                             reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())), 1);
   ExpectCleared(triangle, record_.caretTriangleColour, "the marker is faded in configuration mode");
   e2e::PressKey('Q');
   e2e::PumpMessages(400);
   EXPECT_TRUE(StandsAt(caret_, placed)) << "the marker must not follow while not tracking";
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   e2e::PressKey('Q');
   const auto resumed = ExpectOnCaret("after configuration mode");
   ExpectPixel(Inside(resumed, resumed.TopTriangle), record_.caretTriangleColour, "top triangle");

@@ -62,7 +62,7 @@ class PointerLocator : public ::testing::Test {
   // and waits until it reaches 40 pixels beyond the pointer at (x, y).
   void ShowWithPointerAt(int x, int y) {
     e2e::MoveMouse(x, y);
-    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 1), 1);
+    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow), 1);
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
           const SIZE s = WindowSize(locator_);
@@ -178,7 +178,7 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
       3000))
       << "not clamped to the 1280 x 1024 screen";
 
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   EXPECT_FALSE(::IsWindowVisible(locator_));
   ::GetWindowRect(locator_, &r);
   EXPECT_EQ(r.right - r.left, 1);
@@ -194,12 +194,12 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
 // configuration program running, must not leave the locator on a preview
 // point away from the pointer.
 TEST_F(PointerLocator, StillReachesThePointerAfterPreviewsWithoutTheConfigurationProgram) {
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   ShowWithPointerAt(700, 500);
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   // Configuration mode asked for by a process that is no configuration
   // program: the service returns to normal mode by itself.
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, 0), 1);
   ShowWithPointerAt(800, 600);
 }
 
@@ -387,7 +387,7 @@ TEST_F(PointerLocator, HidesItselfAfterAStillPeriod) {
 TEST_F(PointerLocator, PerformanceMonitorPanelPerEffect) {
   e2e::StripedBackdrop stripes({kWhite, kBlack, kCyan, kSteel}, 80);
   ShowWithPointerAt(1000, 700);
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0), 1);
   ExpectPixel(100, 0, RGB(255, 255, 0), 0, "panel outline");
   ExpectPixel(195, 86, RGB(0, 0, 128), 0, "panel background");
   const struct {
@@ -406,7 +406,7 @@ TEST_F(PointerLocator, PerformanceMonitorPanelPerEffect) {
     e2e::PumpMessages(400);
     e2e::SaveScreenshot(std::wstring(L"monitor-") + effect.name);
   }
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0), 1);
   ExpectPixel(195, 86, stripes.ColourAt(195), 0, "panel gone");
 }
 
@@ -440,7 +440,7 @@ TEST_F(PointerLocator, FrameTimerSleepsWhileHiddenAndCpuUseStaysLow) {
   SendRecord();
   const Phase fast = measure("shown, performance mode, pointer still");
   ASSERT_TRUE(::IsWindowVisible(locator_));
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   e2e::PumpMessages(300);
   const Phase hidden = measure("hidden");
   ASSERT_GE(hidden.cpuMs, 0.0) << "/proc could not be read";

@@ -216,7 +216,7 @@ TEST_F(ServiceShortcuts, MovingFurtherThanTheDistanceShowsTheLocatorByItself) {
       },
       3000))
       << "the locator did not reach the pointer";
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);  // hidden where it last pointed
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);  // hidden where it last pointed
   ASSERT_FALSE(LocatorShown());
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 560 400 sleep 0.1 mousemove 590 460"));
   ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(590, 460); }, 3000));
@@ -277,9 +277,9 @@ TEST_F(ServiceShortcuts, HotKeysAreHeldInNormalModeOnlyAndNotAfterAConfigStart) 
   EXPECT_TRUE(HeldElsewhere(MOD_CONTROL, VK_NUMPAD3)) << "the last default entry";
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL, VK_F5)) << "not in the table";
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "configuration mode withdraws them";
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "leaving it registers them again";
 }
 
@@ -287,7 +287,7 @@ TEST_F(ServiceShortcuts, StartedByTheConfigurationProgramTheHotKeysWaitForIt) {
   HWND main = StartService(L"/config");
   ASSERT_NE(main, nullptr);
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C'));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
 }
 
@@ -341,14 +341,14 @@ TEST_F(ServiceShortcuts, RefusedHotKeysAreToldInOneBoxThatPrivateMessagesNeverRe
     ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, i % 2, 0), 1);
   }
   for (int i = 0; i < 10; ++i) {
-    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
-    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   }
   e2e::PumpMessages(300);
   EXPECT_EQ(e2e::DialogBoxes(service_.Id()).size(), 1u);
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }, 3000));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   e2e::PumpMessages(300);
   EXPECT_TRUE(e2e::DialogBoxes(service_.Id()).empty()) << "the same refusals were told again";
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "the other keys were not registered";
@@ -383,10 +383,10 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
   ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "the replaced entry stayed registered";
 

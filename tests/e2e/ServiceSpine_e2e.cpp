@@ -100,24 +100,24 @@ TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
   HWND main = StartService(service_);
   ASSERT_NE(main, nullptr);
   const MessageCase cases[] = {
-      {vxl::WM_VXL_SETMODE, 2, 0, 1},
-      {vxl::WM_VXL_SETMODE, 1, 0, 1},
-      {vxl::WM_VXL_SETMODE, 2, reinterpret_cast<LPARAM>(main), 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, 0, 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0, 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, reinterpret_cast<LPARAM>(main), 1},
       {vxl::WM_VXL_SETMODE, 0, 0, 1},
-      {vxl::WM_VXL_RELOAD, 1, 0, 1},
-      {vxl::WM_VXL_RELOAD, 1, 0, 1},
+      {vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0, 1},
+      {vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0, 1},
       {vxl::WM_VXL_RELOAD, 42, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 0, 1, 1},
-      {vxl::WM_VXL_PREVIEW, 0, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 1, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 2, MAKELPARAM(300, 200), 0},  // no caret locator window
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition, MAKELPARAM(300, 200), 0},  // no caret locator window
       {vxl::WM_VXL_PREVIEW, 3, 0, 1},
-      {vxl::WM_VXL_FILTERS, 5, 0, 0},  // no filter frame: nothing opens
-      {vxl::WM_VXL_FILTERS, 0, 0, 1},
-      {vxl::WM_VXL_FILTERS, 2, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::OpenSettings, 0, 0},  // no filter frame: nothing opens
+      {vxl::WM_VXL_FILTERS, vxl::Filters::FrameClosed, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::CloseFrame, 0, 1},
       {vxl::WM_VXL_FILTERS, 3, 0, 1},
-      {vxl::WM_VXL_FILTERS, 6, 0, 1},
-      {vxl::WM_VXL_FILTERS, 9, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::SettingsClosed, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::TemplatesClosed, 0, 1},
       {vxl::WM_VXL_FILTERS, 77, 0, 1},
       {WM_POWERBROADCAST, PBT_APMSUSPEND, 0, 1},
       {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0, 0},
@@ -173,9 +173,9 @@ TEST_F(ServiceSpine, ThePreviewHidesTheMainWindowForGood) {
   HWND main = StartService(service_);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 1), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow), 1);
   EXPECT_FALSE(::IsWindowVisible(main));
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   EXPECT_FALSE(::IsWindowVisible(main));
 }
 

@@ -287,9 +287,9 @@ TEST_F(SharedFoundation, ReloadingTheLanguageAnswersAndKeepsTheServiceRunning) {
   ExpectRunningWithoutABox();
   HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
   UseLanguage("Francais");
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, vxl::Reload::Language, 0), 1);
   UseLanguage("Missing");  // falls back to Francais, silently
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, vxl::Reload::Language, 0), 1);
   ExpectRunningWithoutABox();
 }
 

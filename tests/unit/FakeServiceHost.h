@@ -75,8 +75,8 @@ class FakeHost : public IServiceHost {
     caretExists = false;
     caretVisible = false;
   }
-  void SetCaretLocatorState(int state) override {
-    Log("SetCaretLocatorState " + std::to_string(state));
+  void SetCaretLocatorState(CaretLocatorState state) override {
+    Log("SetCaretLocatorState " + std::to_string(static_cast<int>(state)));
     caretVisible = true;
   }
   void ShowCaretLocator() override {

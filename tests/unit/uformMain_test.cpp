@@ -90,7 +90,7 @@ TEST(ServiceMode, EnteringConfigurationModeStopsHotKeysAndAimsAtThePreviewPoint)
   host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings,
                             FilterWindowKind::Templates};
 
-  EXPECT_EQ(core.OnSetMode(2, 0x1234), 1);
+  EXPECT_EQ(core.OnSetMode(SetMode::Configuration, 0x1234), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeConfiguration);
   EXPECT_EQ(core.State().configWindow, 0x1234u);
   EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{0, 0}));
@@ -105,24 +105,24 @@ TEST(ServiceMode, APreviewPointNeedsTheConfigurationWindowInFront) {
   host.foreground = 0x9999;
   host.foregroundRect = {200, 150, 900, 700};
   core.Positions().currentPosition.Store({5, 5});
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
   // A zero window is never the foreground one, even if the system says so.
   host.foreground = 0;
-  core.OnSetMode(2, 0);
+  core.OnSetMode(SetMode::Configuration, 0);
   EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
 }
 
 TEST(ServiceMode, LeavingConfigurationModeRestoresNormalWork) {
   FakeHost host;
   TServiceCore core(host);
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   core.Positions().currentPosition.Store({640, 480});
   host.locatorOnScreen = true;
   host.openFilterWindows = {FilterWindowKind::Frame};
   host.calls.clear();
 
-  EXPECT_EQ(core.OnSetMode(1, 0), 1);
+  EXPECT_EQ(core.OnSetMode(SetMode::Normal, 0), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeNormal);
   EXPECT_EQ(core.State().configWindow, 0u);
   EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{640, 480}));
@@ -160,7 +160,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
     core.Config().keepToolTipsOffTop = c.keepToolTipsOffTop;
     core.Config().caretOnStart = c.caretOnStart;
     host.caretExists = c.caretExists;
-    core.OnSetMode(1, 0);
+    core.OnSetMode(SetMode::Normal, 0);
     Calls expected{"RegisterHotKeys", "EnableInactivityTimer off"};
     expected.insert(expected.end(), c.calls.begin(), c.calls.end());
     EXPECT_EQ(host.calls, expected) << c.name;
@@ -171,7 +171,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
 TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnds) {
   FakeHost host;
   TServiceCore core(host);
-  core.OnSetMode(2, 0);
+  core.OnSetMode(SetMode::Configuration, 0);
   TConfigRecord changed;
   ResetToDefaults(changed);
   changed.hotKeys[0].hotKey = 0x10044;
@@ -179,7 +179,7 @@ TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnd
   EXPECT_EQ(core.OnCopyData(&changed, sizeof changed), 0);
   EXPECT_EQ(core.Config().hotKeys[0].hotKey, 0x10044u);
   EXPECT_EQ(host.calls, (Calls{"ApplyLocatorSettings"}));
-  core.OnSetMode(1, 0);
+  core.OnSetMode(SetMode::Normal, 0);
   EXPECT_EQ(host.calls[1], "RegisterHotKeys");
 }
 
@@ -218,7 +218,7 @@ TEST(ServiceMode, ConfigurationModeEndsWithTheConfigurationProgram) {
   FakeHost host;
   TServiceCore core(host);
   core.Start(false);
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   EXPECT_TRUE(host.watchingConfigurationProgram);
   host.calls.clear();
   core.CheckConfigurationProgram();
@@ -240,12 +240,12 @@ TEST(ServiceMessages, TheCaretPreviewOpensOnlyInConfigurationMode) {
   FakeHost host;
   TServiceCore core(host);
   core.Start(false);
-  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(core.OnPreview(Preview::Caret, Preview::kShow), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeNormal)
       << "no configuration program: the locator must keep following the pointer";
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   host.calls.clear();
-  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(core.OnPreview(Preview::Caret, Preview::kShow), 1);
   EXPECT_EQ(host.calls,
             (Calls{"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}));
 }
@@ -290,19 +290,19 @@ void RunCases(const MessageCase* begin, const MessageCase* end,
 
 TEST(ServiceMessages, PreviewMessages) {
   const MessageCase withoutCaret[] = {
-      {"locator shown", 0, 1, 1, {"ShowPointerLocator -1,-1 show"}},
-      {"locator hidden", 0, 0, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"locator, any other lParam", 0, 5, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"caret preview without the configuration program", 1, 1, 1, {}},
-      {"caret, other lParam", 1, 0, 1, {}},
-      {"caret position without window", 2, 0x00C80190, 0, {}},
+      {"locator shown", Preview::Pointer, Preview::kShow, 1, {"ShowPointerLocator -1,-1 show"}},
+      {"locator hidden", Preview::Pointer, Preview::kHide, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"locator, any other lParam", Preview::Pointer, 5, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"caret preview without the configuration program", Preview::Caret, Preview::kShow, 1, {}},
+      {"caret, other lParam", Preview::Caret, Preview::kHide, 1, {}},
+      {"caret position without window", Preview::CaretPosition, 0x00C80190, 0, {}},
       {"unknown", 3, 0, 1, {}},
   };
   RunCases(std::begin(withoutCaret), std::end(withoutCaret), &TServiceCore::OnPreview,
            [](FakeHost&) {});
   const MessageCase withCaret[] = {
-      {"caret position", 2, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
-      {"caret position left of the primary screen", 2, 0x0064FF38, 1,
+      {"caret position", Preview::CaretPosition, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
+      {"caret position left of the primary screen", Preview::CaretPosition, 0x0064FF38, 1,
        {"PreviewCaretAt -200,100"}},
   };
   RunCases(std::begin(withCaret), std::end(withCaret), &TServiceCore::OnPreview,
@@ -311,14 +311,14 @@ TEST(ServiceMessages, PreviewMessages) {
 
 TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
   const MessageCase cases[] = {
-      {"frame closed", 0, 0, 1, {"Free Frame"}},
-      {"open frame", 1, 0, 1, {"Open Frame"}},
-      {"close frame, none", 2, 0, 1, {}},
-      {"open templates", 4, 0, 1, {"Open Templates"}},
-      {"settings without a frame", 5, 0, 0, {}},
-      {"settings closed, open templates", 6, 1, 1, {"Free Settings", "PostFilters 4,0"}},
-      {"settings closed", 6, 0, 1, {"Free Settings"}},
-      {"templates closed", 9, 0, 1, {"Free Templates"}},
+      {"frame closed", Filters::FrameClosed, 0, 1, {"Free Frame"}},
+      {"open frame", Filters::OpenFrame, 0, 1, {"Open Frame"}},
+      {"close frame, none", Filters::CloseFrame, 0, 1, {}},
+      {"open templates", Filters::OpenTemplates, 0, 1, {"Open Templates"}},
+      {"settings without a frame", Filters::OpenSettings, 0, 0, {}},
+      {"settings closed, open templates", Filters::SettingsClosed, Filters::kThenTemplates, 1, {"Free Settings", "PostFilters 4,0"}},
+      {"settings closed", Filters::SettingsClosed, 0, 1, {"Free Settings"}},
+      {"templates closed", Filters::TemplatesClosed, 0, 1, {"Free Templates"}},
       {"unknown", 3, 0, 1, {}},
       {"unknown high", 1000, 0, 1, {}},
   };
@@ -327,22 +327,22 @@ TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
 
 TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
   const MessageCase cases[] = {
-      {"open frame again", 1, 0, 0, {}},
-      {"close frame", 2, 0, 1, {"Close Frame"}},
-      {"open settings", 5, 0, 1, {"Open Settings"}},
-      {"settings closed", 6, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
-      {"templates closed", 9, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
+      {"open frame again", Filters::OpenFrame, 0, 0, {}},
+      {"close frame", Filters::CloseFrame, 0, 1, {"Close Frame"}},
+      {"open settings", Filters::OpenSettings, 0, 1, {"Open Settings"}},
+      {"settings closed", Filters::SettingsClosed, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
+      {"templates closed", Filters::TemplatesClosed, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
   };
   RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters,
            [](FakeHost& host) { host.openFilterWindows = {FilterWindowKind::Frame}; });
-  const MessageCase settingsOpen[] = {{"settings already open", 5, 0, 1, {}}};
+  const MessageCase settingsOpen[] = {{"settings already open", Filters::OpenSettings, 0, 1, {}}};
   RunCases(std::begin(settingsOpen), std::end(settingsOpen), &TServiceCore::OnFilters,
            [](FakeHost& host) {
              host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings};
            });
   const MessageCase templatesOpen[] = {
-      {"templates again", 4, 0, 0, {}},
-      {"settings while templates are open", 5, 0, 0, {}},
+      {"templates again", Filters::OpenTemplates, 0, 0, {}},
+      {"settings while templates are open", Filters::OpenSettings, 0, 0, {}},
   };
   RunCases(std::begin(templatesOpen), std::end(templatesOpen), &TServiceCore::OnFilters,
            [](FakeHost& host) {
@@ -355,8 +355,8 @@ TEST(ServiceMessages, ReloadAndPower) {
   TServiceCore core(host);
   host.locatorOnScreen = true;
   host.openFilterWindows = {FilterWindowKind::Frame};
-  EXPECT_EQ(core.OnReload(0), 1);
-  EXPECT_EQ(core.OnReload(1), 1);
+  EXPECT_EQ(core.OnReload(Reload::Language), 1);
+  EXPECT_EQ(core.OnReload(Reload::PerformanceMonitor), 1);
   EXPECT_EQ(core.OnReload(2), 1);
   EXPECT_EQ(core.OnPowerBroadcast(10), 0);
   EXPECT_EQ(core.OnPowerBroadcast(kPowerSuspend), 1);
