@@ -64,7 +64,7 @@ class NullSystemUtilities final : public ISystemUtilities {
  public:
   Point CursorPos() override { return {}; }
   void SetCursorPos(Point) override {}
-  Point ScreenSize() override { return {1280, 1024}; }
+  Size ScreenSize() override { return {1280, 1024}; }
   bool ForegroundWindowRect(Rect&) override { return false; }
   bool TaskbarPartRect(char, Rect&) override { return false; }
   WindowRef WindowAtPoint(Point) override { return 0; }

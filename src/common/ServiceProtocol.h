@@ -61,12 +61,12 @@ inline constexpr std::intptr_t kHide = 0;
 // WM_VXL_FILTERS wParam, sent by the actions and the filter windows.
 namespace Filters {
 enum : std::uintptr_t {
-  FrameClosed = 0,      // the frame window closed: free it
-  OpenFrame = 1,        // result 0 when it exists already
+  FrameClosed = 0,  // the frame window closed: free it
+  OpenFrame = 1,    // result 0 when it exists already
   CloseFrame = 2,
-  OpenTemplates = 4,    // result 0 when it exists already
-  OpenSettings = 5,     // result 0 when the templates are open or no frame exists
-  SettingsClosed = 6,   // lParam kThenTemplates opens the templates next
+  OpenTemplates = 4,   // result 0 when it exists already
+  OpenSettings = 5,    // result 0 when the templates are open or no frame exists
+  SettingsClosed = 6,  // lParam kThenTemplates opens the templates next
   TemplatesClosed = 9,
 };
 inline constexpr std::intptr_t kThenTemplates = 1;
@@ -82,7 +82,8 @@ enum class CaretLocatorState : int { Tracking = 1, Preview = 2 };
 // Signed, so that a screen left of or above the primary one gives negative
 // coordinates.
 constexpr std::uint32_t PackPreviewPosition(std::int32_t x, std::int32_t y) {
-  return (static_cast<std::uint32_t>(x) & 0xFFFFu) | ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
+  return (static_cast<std::uint32_t>(x) & 0xFFFFu) |
+         ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
 }
 constexpr Point UnpackPreviewPosition(std::uint32_t bits) {
   return {static_cast<std::int16_t>(bits & 0xFFFFu), static_cast<std::int16_t>(bits >> 16)};

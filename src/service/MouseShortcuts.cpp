@@ -292,8 +292,8 @@ void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef win
 }
 
 void TMouseShortcuts::ReplayRightClick(Point position) {
-  const Point screen = system_.ScreenSize();
-  system_.InjectRightClick(AbsoluteInputPoint(position, screen.x, screen.y));
+  const Size screen = system_.ScreenSize();
+  system_.InjectRightClick(AbsoluteInputPoint(position, screen.width, screen.height));
 }
 
 void TMouseShortcuts::WheelUp(TShiftStateEx shift, WindowRef window, bool& stop) {

@@ -135,8 +135,8 @@ void TActions::ToggleCaretLocator(int) { core_.SwitchCaretLocator(CaretSwitch::T
 void TActions::NextCaretBarType(int) { core_.NextCaretBarType(); }
 
 void TActions::PointToKeypadPosition(int code) {
-  const Point screen = system_.ScreenSize();
-  if (auto point = KeypadPosition(code, screen.x, screen.y)) system_.SetCursorPos(*point);
+  const Size screen = system_.ScreenSize();
+  if (auto point = KeypadPosition(code, screen.width, screen.height)) system_.SetCursorPos(*point);
 }
 
 void TActions::PointToTaskbarPart(int part) {

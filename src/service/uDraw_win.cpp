@@ -118,7 +118,7 @@ void TLocatorPainter::Paint(PaintRoutine routine, HDC dc, int windowWidth, int w
   buffer_.CopyTo(dc, windowWidth, windowHeight);
 }
 
-PaintExtent TLocatorPainter::ClippedExtent() const {
+Size TLocatorPainter::ClippedExtent() const {
   return {std::min(extent_.width, windowWidth_), std::min(extent_.height, windowHeight_)};
 }
 

@@ -94,7 +94,7 @@ class TLocatorPainter {
   void DrawArrow(HDC dc, bool autoColours);
   void DrawMonitorPanel(HDC dc);
   void DrawPolygon(HDC dc, const Point* points, int count, bool inverting);
-  PaintExtent ClippedExtent() const;
+  Size ClippedExtent() const;
 
   const TConfigRecord& config_;
   const LocatorPositions& positions_;
@@ -105,7 +105,7 @@ class TLocatorPainter {
   TPaintBuffer buffer_;
   // Working values of the current paint.
   ArrowGeometry arrow_;
-  PaintExtent extent_;
+  Size extent_;
   int windowWidth_ = 0;
   int windowHeight_ = 0;
 };

@@ -94,7 +94,7 @@ Point TSystemUtilities::CursorPos() {
 
 void TSystemUtilities::SetCursorPos(Point point) { ::SetCursorPos(point.x, point.y); }
 
-Point TSystemUtilities::ScreenSize() {
+Size TSystemUtilities::ScreenSize() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 

@@ -8,7 +8,6 @@
 
 #include "common/ConfigRecord.h"
 #include "common/Geometry.h"
-#include "service/ServiceHost.h"
 #include "service/uclWinEvent.h"
 
 namespace vxl {

@@ -16,7 +16,7 @@ Rect TaskbarRect() {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-ScreenSize PrimaryScreen() {
+Size PrimaryScreen() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
@@ -76,7 +76,7 @@ void TVexilorLocWnd::ShowAt(int x, int y) {
   positions_.previousPosition.Store({-1, -1});
   positions_.currentPosition.Store(at);
   // Until the first tick the window reaches exactly to the point.
-  const WindowSize size{std::max(x, 0), std::max(y, 0)};
+  const Size size{std::max(x, 0), std::max(y, 0)};
   Place(HWND_TOPMOST, size, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE);
   if (frameTimer_) frameTimer_->Start(true);
   EnableInactivityTimer(config_.autoHideOnIdle);
@@ -98,7 +98,7 @@ void TVexilorLocWnd::EnableInactivityTimer(bool enabled) {
   if (inactivityTimer_) inactivityTimer_->SetEnabled(enabled);
 }
 
-void TVexilorLocWnd::Place(HWND insertAfter, WindowSize size, UINT flags) {
+void TVexilorLocWnd::Place(HWND insertAfter, Size size, UINT flags) {
   ::SetWindowPos(window_, insertAfter, 0, 0, size.width, size.height, flags);
 }
 

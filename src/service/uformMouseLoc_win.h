@@ -54,7 +54,7 @@ class TVexilorLocWnd final : public win::TBaseWindow<TVexilorLocWnd> {
   void Tick();
   void InactivityCheck();
   void StopTimers();
-  void Place(HWND insertAfter, WindowSize size, UINT flags);
+  void Place(HWND insertAfter, Size size, UINT flags);
 
   void OnPaint();
   void OnWindowPosChanging(WINDOWPOS* position);

@@ -13,7 +13,7 @@ class FakeSystemUtilities : public ISystemUtilities {
  public:
   std::vector<std::string> calls;
   Point cursor{400, 300};
-  Point screen{1920, 1080};
+  Size screen{1920, 1080};
   bool hasForeground = true;
   Rect foreground{100, 50, 900, 650};
   std::map<char, Rect> taskbarParts;
@@ -29,7 +29,7 @@ class FakeSystemUtilities : public ISystemUtilities {
     cursor = p;
     Log("SetCursorPos " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
-  Point ScreenSize() override { return screen; }
+  Size ScreenSize() override { return screen; }
   bool ForegroundWindowRect(Rect& rect) override {
     rect = foreground;
     return hasForeground;
