@@ -318,6 +318,10 @@ bool TempProgramFolder::Exists(const std::wstring& relative) const {
   return ::GetFileAttributesW(FilePath(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool TempProgramFolder::RemoveFile(const std::wstring& relative) const {
+  return ::DeleteFileW(FilePath(relative).c_str()) || !Exists(relative);
+}
+
 void TempProgramFolder::RemoveFolder(const std::wstring& relative) const {
   DeleteFolder(FilePath(relative) + L"\\");
 }

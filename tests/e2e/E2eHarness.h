@@ -38,6 +38,8 @@ class TempProgramFolder {
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& relative) const;
   bool WriteFile(const std::wstring& relative, const std::vector<std::uint8_t>& bytes) const;
   bool Exists(const std::wstring& relative) const;
+  // Deletes one file of the copy; true when it is gone.
+  bool RemoveFile(const std::wstring& relative) const;
   // Deletes a folder of the copy with everything in it.
   void RemoveFolder(const std::wstring& relative) const;
 

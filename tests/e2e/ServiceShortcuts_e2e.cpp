@@ -397,6 +397,8 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
 }
 
 TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
+  // A folder the configuration program is missing from.
+  ASSERT_TRUE(folder_.RemoveFile(L"Vexilor2Config.exe"));
   e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
   HWND main = StartService();
   ASSERT_NE(main, nullptr);
