@@ -35,7 +35,8 @@ std::optional<TColour> BackgroundFillColour(const TConfigRecord& config);
 // The arrow in window coordinates, P0..P6 from the tail round the head and
 // back, and the extent that follows from its tip.
 struct ArrowGeometry {
-  std::array<Point, 7> points{};
+  static constexpr std::size_t kPointCount = 7;
+  std::array<Point, kPointCount> points{};
   Size extent;
   const Point& Tip() const { return points[3]; }
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "service/HotKeys.h"
+#include "ui/WinGeometry_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl {
@@ -159,7 +160,7 @@ void TVexilor2Wnd::OnShowRefusedHotKeys() {
     for (std::uint32_t hotKey : told) {
       keyTexts.push_back(win::THotKeyManager::HotKeyText(hotKey, true));
     }
-    foundation_.Boxes().Show(reinterpret_cast<WindowRef>(Handle()),
+    foundation_.Boxes().Show(win::ToWindowRef(Handle()),
                              RefusedHotKeysText(keyTexts, catalogue_->GetMsg("rsCantBeAssigned")),
                              catalogue_->GetMsg("rsVXL2"), BoxIcon::Warning, BoxButtons::Ok);
   }
@@ -178,7 +179,7 @@ void TVexilor2Wnd::LoadDefaultProfile() {
   // A failed load has warned the user; the service runs with what the
   // record then holds.
   LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(),
-              reinterpret_cast<WindowRef>(Handle()), false, foundation_.UserName(),
+              win::ToWindowRef(Handle()), false, foundation_.UserName(),
               kDefaultProfileName);
 }
 
@@ -192,17 +193,12 @@ void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLang
 
 
 bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
-  HWND window = reinterpret_cast<HWND>(wnd);
-  RECT r;
-  if (window == nullptr || ::GetForegroundWindow() != window || !::GetWindowRect(window, &r)) {
-    return false;
-  }
-  rect = {r.left, r.top, r.right, r.bottom};
-  return true;
+  HWND window = win::ToHwnd(wnd);
+  return window != nullptr && ::GetForegroundWindow() == window && win::WindowRect(window, rect);
 }
 
 bool TVexilor2Wnd::ConfigurationProgramPresent(WindowRef configWindow) {
-  if (configWindow != 0) return ::IsWindow(reinterpret_cast<HWND>(configWindow)) != FALSE;
+  if (configWindow != 0) return ::IsWindow(win::ToHwnd(configWindow)) != FALSE;
   return ::FindWindowW(kConfigWindowClass, nullptr) != nullptr;
 }
 

@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
+#include "ui/Overlay_win.h"
+#include "ui/WinGeometry_win.h"
+#include "ui/WinPaint_win.h"
+
 namespace vxl {
 namespace {
 
-static_assert(kSwpNoSize == SWP_NOSIZE && kSwpNoMove == SWP_NOMOVE &&
-              kSwpNoZOrder == SWP_NOZORDER && kSwpNoRedraw == SWP_NOREDRAW &&
-              kSwpNoActivate == SWP_NOACTIVATE && kSwpNoCopyBits == SWP_NOCOPYBITS);
-
 Rect TaskbarRect() {
-  RECT r;
-  HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
-  if (taskbar == nullptr || !::GetWindowRect(taskbar, &r)) return {};
-  return {r.left, r.top, r.right, r.bottom};
+  Rect rect;
+  if (!win::WindowRect(::FindWindowW(L"Shell_TrayWnd", nullptr), rect)) return {};
+  return rect;
 }
 
 Size PrimaryScreen() {
@@ -43,9 +42,9 @@ TVexilorLocWnd::~TVexilorLocWnd() {
 
 bool TVexilorLocWnd::Create(HWND owner) {
   if (!RegisterWindowClass(kClassName, nullptr)) return false;
-  const DWORD exStyle =
-      WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-  if (!CreateHandle(exStyle, kClassName, L"", WS_POPUP, 0, 0, 1, 1, owner)) return false;
+  if (!CreateHandle(win::kOverlayExStyle, kClassName, L"", win::kOverlayStyle, 0, 0, 1, 1, owner)) {
+    return false;
+  }
   window_ = Handle();
   moving_ = false;
   ApplySettings();
@@ -169,13 +168,11 @@ LRESULT TVexilorLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void TVexilorLocWnd::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(Handle(), &paint);
-  if (dc == nullptr) return;
+  win::PaintDC paint(Handle());
+  if (paint.dc() == nullptr) return;
   RECT client;
   ::GetClientRect(Handle(), &client);
-  painter_.Paint(routine_, dc, client.right, client.bottom);
-  ::EndPaint(Handle(), &paint);
+  painter_.Paint(routine_, paint.dc(), client.right, client.bottom);
 }
 
 void TVexilorLocWnd::OnWindowPosChanging(WINDOWPOS* position) {
