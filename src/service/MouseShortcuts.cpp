@@ -317,7 +317,8 @@ void TMouseShortcuts::Wheel(bool up, TShiftStateEx shift, WindowRef window, bool
 void TMouseShortcuts::MouseMove(Point position, WindowRef window) {
   if (core_.State().serviceMode != kServiceModeNormal) return;
   core_.MovementTest(position);
-  if (host_.FilterWindowExists(FilterWindowKind::Settings)) host_.ShowPixelColour(position, window);
+  IFilterWindows& filters = host_.Filters();
+  if (filters.Exists(FilterWindowKind::Settings)) filters.ShowPixelColour(position, window);
 }
 
 }  // namespace vxl

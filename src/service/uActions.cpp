@@ -108,7 +108,7 @@ void TActions::ToggleAutomaticTracking(int) {
 
 void TActions::ToggleFilterFrame(int) {
   host_.PostFiltersMessage(
-      host_.FilterWindowExists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame, 0);
+      host_.Filters().Exists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame, 0);
 }
 
 void TActions::OpenFilterTemplates(int) {
@@ -187,8 +187,8 @@ void TActions::InsertDate(int code) {
 }
 
 void TActions::CaptureColour(int which) {
-  if (host_.FilterWindowExists(FilterWindowKind::Settings)) {
-    host_.CaptureFilterColour(which);
+  if (host_.Filters().Exists(FilterWindowKind::Settings)) {
+    host_.Filters().CaptureColour(which);
   } else {
     system_.Beep();
   }

@@ -49,7 +49,7 @@ std::intptr_t TServiceCore::OnSetMode(std::uintptr_t wParam, std::intptr_t lPara
   if (state_.serviceMode == kServiceModeConfiguration) {
     for (auto kind : {FilterWindowKind::Settings, FilterWindowKind::Templates,
                       FilterWindowKind::Frame}) {
-      if (host_.FilterWindowExists(kind)) host_.CloseFilterWindow(kind);
+      if (host_.Filters().Exists(kind)) host_.Filters().Close(kind);
     }
   }
   return 1;
@@ -177,38 +177,39 @@ std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lPara
 
 std::intptr_t TServiceCore::OnFilters(std::uintptr_t wParam, std::intptr_t lParam) {
   using K = FilterWindowKind;
+  IFilterWindows& filters = host_.Filters();
   switch (wParam) {
     case Filters::FrameClosed:
-      host_.FreeFilterWindow(K::Frame);
+      filters.Free(K::Frame);
       return 1;
     case Filters::OpenFrame:
-      if (host_.FilterWindowExists(K::Frame)) return 0;
-      host_.OpenFilterWindow(K::Frame);
+      if (filters.Exists(K::Frame)) return 0;
+      filters.Open(K::Frame);
       return 1;
     case Filters::CloseFrame:
-      if (host_.FilterWindowExists(K::Frame)) host_.CloseFilterWindow(K::Frame);
+      if (filters.Exists(K::Frame)) filters.Close(K::Frame);
       return 1;
     case Filters::OpenTemplates:
-      if (host_.FilterWindowExists(K::Templates)) return 0;
-      host_.OpenFilterWindow(K::Templates);
+      if (filters.Exists(K::Templates)) return 0;
+      filters.Open(K::Templates);
       return 1;
     case Filters::OpenSettings:
-      if (host_.FilterWindowExists(K::Templates) || !host_.FilterWindowExists(K::Frame)) {
+      if (filters.Exists(K::Templates) || !filters.Exists(K::Frame)) {
         return 0;
       }
-      if (!host_.FilterWindowExists(K::Settings)) host_.OpenFilterWindow(K::Settings);
+      if (!filters.Exists(K::Settings)) filters.Open(K::Settings);
       return 1;
     case Filters::SettingsClosed:
-      host_.FreeFilterWindow(K::Settings);
+      filters.Free(K::Settings);
       if (lParam == Filters::kThenTemplates) {
         host_.PostFiltersMessage(Filters::OpenTemplates, 0);
-      } else if (host_.FilterWindowExists(K::Frame)) {
-        host_.RaiseFilterFrame();
+      } else if (filters.Exists(K::Frame)) {
+        filters.RaiseFrame();
       }
       return 1;
     case Filters::TemplatesClosed:
-      host_.FreeFilterWindow(K::Templates);
-      if (host_.FilterWindowExists(K::Frame)) host_.RaiseFilterFrame();
+      filters.Free(K::Templates);
+      if (filters.Exists(K::Frame)) filters.RaiseFrame();
       return 1;
     default:
       return 1;
@@ -226,8 +227,8 @@ std::intptr_t TServiceCore::OnCopyData(const void* data, std::size_t size) {
 std::intptr_t TServiceCore::OnPowerBroadcast(std::uintptr_t wParam) {
   if (wParam != kPowerSuspend) return 0;
   if (host_.LocatorOnScreen()) host_.ShowPointerLocator(0, 0, false);
-  if (host_.FilterWindowExists(FilterWindowKind::Frame)) {
-    host_.FreeFilterWindow(FilterWindowKind::Frame);
+  if (host_.Filters().Exists(FilterWindowKind::Frame)) {
+    host_.Filters().Free(FilterWindowKind::Frame);
   }
   return 1;
 }
@@ -238,12 +239,12 @@ void TServiceCore::CheckConfigurationProgram() {
 }
 
 void TServiceCore::RaiseFloatingWindows() {
-  if (host_.FilterWindowExists(FilterWindowKind::Settings) ||
-      host_.FilterWindowExists(FilterWindowKind::Templates)) {
+  IFilterWindows& filters = host_.Filters();
+  if (filters.Exists(FilterWindowKind::Settings) || filters.Exists(FilterWindowKind::Templates)) {
     host_.BringApplicationToFront();
-  } else if (host_.FilterWindowExists(FilterWindowKind::Lens)) {
-    host_.RaiseFilterLensTopmost();
-  } else if (host_.CaretLocatorExists() && !host_.FilterWindowExists(FilterWindowKind::Frame)) {
+  } else if (filters.Exists(FilterWindowKind::Lens)) {
+    filters.RaiseLensTopmost();
+  } else if (host_.CaretLocatorExists() && !filters.Exists(FilterWindowKind::Frame)) {
     host_.RaiseCaretLocatorTopmost();
   }
 }

@@ -295,16 +295,6 @@ void TVexilor2Wnd::StopWinEventHook() {
 
 void TVexilor2Wnd::FreeWinEventHook() { winEventHook_.reset(); }
 
-// The colour filter windows (frame, lens, settings dialog, templates) are
-// not part of the service yet: none ever exists, so there is nothing to
-// close, free, raise or ask.
-bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
-bool TVexilor2Wnd::FilterWindowOrigin(FilterWindowKind, Point&) { return false; }
-void TVexilor2Wnd::CloseFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::FreeFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::OpenFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::RaiseFilterFrame() {}
-
 void TVexilor2Wnd::PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
   ::PostMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
@@ -313,11 +303,8 @@ void TVexilor2Wnd::SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lPara
   ::SendMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
 
-void TVexilor2Wnd::CaptureFilterColour(int) {}
-void TVexilor2Wnd::ShowPixelColour(Point, WindowRef) {}
 
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
-void TVexilor2Wnd::RaiseFilterLensTopmost() {}
 void TVexilor2Wnd::RaiseCaretLocatorTopmost() {
   if (caretLocator_) caretLocator_->RaiseTopmost();
 }

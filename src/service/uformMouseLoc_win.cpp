@@ -19,12 +19,6 @@ Size PrimaryScreen() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
-std::optional<Point> FilterOrigin(IServiceHost& host, FilterWindowKind kind) {
-  Point origin;
-  if (!host.FilterWindowOrigin(kind, origin)) return std::nullopt;
-  return origin;
-}
-
 }  // namespace
 
 TVexilorLocWnd::TVexilorLocWnd(TConfigRecord& config, ServiceState& state,
@@ -33,6 +27,7 @@ TVexilorLocWnd::TVexilorLocWnd(TConfigRecord& config, ServiceState& state,
       state_(state),
       positions_(positions),
       host_(host),
+      filterOrigins_(host.Filters().Origins()),
       painter_(config, positions, monitor_) {}
 
 TVexilorLocWnd::~TVexilorLocWnd() {
@@ -71,7 +66,7 @@ void TVexilorLocWnd::ApplySettings() {
 void TVexilorLocWnd::ShowAt(int x, int y) {
   if (!Handle()) return;
   const Point at{x, y};
-  if (ShowAtRefused(at, FilterOrigin(host_, FilterWindowKind::Frame))) return;
+  if (ShowAtRefused(at, filterOrigins_.Frame())) return;
   positions_.previousPosition.Store({-1, -1});
   positions_.currentPosition.Store(at);
   // Until the first tick the window reaches exactly to the point.
@@ -120,7 +115,7 @@ void TVexilorLocWnd::Tick() {
   }
   context.taskbarRect = taskbarRect_;
   context.performanceMode = performanceMode_;
-  context.filterLensOrigin = FilterOrigin(host_, FilterWindowKind::Lens);
+  context.filterLensOrigin = filterOrigins_.Lens();
   context.screen = PrimaryScreen();
 
   const TickDecision decision = LocatorTick(positions_, moving_, context);

@@ -65,6 +65,8 @@ class TVexilorLocWnd final : public win::TBaseWindow<TVexilorLocWnd> {
   ServiceState& state_;
   LocatorPositions& positions_;
   IServiceHost& host_;
+  // Read by the frame timer thread too.
+  const FilterOrigins& filterOrigins_;
 
   // Read by the frame timer thread.
   std::atomic<bool> moving_{false};
