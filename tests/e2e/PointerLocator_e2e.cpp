@@ -43,20 +43,14 @@ class PointerLocator : public ::testing::Test {
  protected:
   void SetUp() override {
     vxl::ResetToDefaults(record_);
-    ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
-    main_ = e2e::WaitForWindow(kMainClass, service_.Id());
-    ASSERT_NE(main_, nullptr) << "no service main window";
+    ASSERT_TRUE(service_.Start()) << "no service main window";
+    main_ = service_.Main();
     locator_ = e2e::WaitForWindow(kLocatorClass, service_.Id());
     ASSERT_NE(locator_, nullptr) << "no locator window";
-    // The main window is shown once the start-up is through.
-    ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main_) != FALSE; }))
-        << "the start-up did not finish";
+    ASSERT_TRUE(service_.WaitForStartUp()) << "the start-up did not finish";
   }
 
-  void SendRecord() {
-    const auto image = vxl::RecordBytes(record_);
-    ASSERT_EQ(e2e::SendCopyData(main_, image.data(), static_cast<DWORD>(image.size())), 0);
-  }
+  void SendRecord() { ASSERT_TRUE(service_.SendRecord(record_)); }
 
   // Shows the locator through the configuration program's preview message
   // and waits until it reaches 40 pixels beyond the pointer at (x, y).
@@ -118,8 +112,7 @@ class PointerLocator : public ::testing::Test {
             POINT{w - 2, h / 2}, POINT{w / 2, h - 2}};
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
   HWND main_ = nullptr;
   HWND locator_ = nullptr;
   vxl::TConfigRecord record_;
@@ -412,7 +405,7 @@ TEST_F(PointerLocator, PerformanceMonitorPanelPerEffect) {
 
 TEST_F(PointerLocator, FrameTimerSleepsWhileHiddenAndCpuUseStaysLow) {
   e2e::Backdrop backdrop(kSteel);
-  const int linuxPid = e2e::FindLinuxProcess(folder_.FilePath(L"Vexilor2.exe"));
+  const int linuxPid = e2e::FindLinuxProcess(service_.Folder().FilePath(L"Vexilor2.exe"));
   ASSERT_NE(linuxPid, 0) << "the service's Linux process was not found in /proc";
   struct Phase {
     double cpuMs;

@@ -43,14 +43,8 @@ class ServiceShortcuts : public ::testing::Test {
 
   // Starts the service and waits until its mouse hook is in place.
   HWND StartService(const std::wstring& arguments = L"") {
-    if (!service_.Start(folder_.FilePath(L"Vexilor2.exe"), arguments, folder_.Path())) {
-      return nullptr;
-    }
-    HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
-    if (main && !e2e::WaitUntil([] { return e2e::HookReceiverInSection() != nullptr; })) {
-      return nullptr;
-    }
-    return main;
+    if (!service_.Start(arguments) || !service_.WaitForMouseHook()) return nullptr;
+    return service_.Main();
   }
 
   bool LocatorShown() {
@@ -58,8 +52,7 @@ class ServiceShortcuts : public ::testing::Test {
     return locator != nullptr && ::IsWindowVisible(locator);
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(ServiceShortcuts, AMiddleClickTogglesTheLocatorAndNeverReachesTheApplication) {
@@ -299,7 +292,7 @@ TEST_F(ServiceShortcuts, ACapitalConfigSwitchRegistersAtOnce) {
 TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
   // The test program holds Ctrl+Alt+F1 (entry 1 of the defaults) first.
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, VK_F1));
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no warning for the refused key";
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00");
@@ -324,7 +317,7 @@ TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
 TEST_F(ServiceShortcuts, RefusedHotKeysAreToldInOneBoxThatPrivateMessagesNeverRepeat) {
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL, VK_NUMPAD0));
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL, VK_NUMPAD7));
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no warning for the refused keys";
   HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
@@ -398,7 +391,7 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
 
 TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
   // A folder the configuration program is missing from.
-  ASSERT_TRUE(folder_.RemoveFile(L"Vexilor2Config.exe"));
+  ASSERT_TRUE(service_.Folder().RemoveFile(L"Vexilor2Config.exe"));
   e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
   HWND main = StartService();
   ASSERT_NE(main, nullptr);
@@ -407,7 +400,7 @@ TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no box for the missing Vexilor2Config.exe";
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00 Error");
-  EXPECT_EQ(e2e::DialogText(box), folder_.Path() + L"Vexilor2Config.exe\nFile not found");
+  EXPECT_EQ(e2e::DialogText(box), service_.Folder().Path() + L"Vexilor2Config.exe\nFile not found");
   e2e::PressDialogButton(box, IDOK);
   EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }, 3000));
   // The service carries on and still quits cleanly.
@@ -419,14 +412,14 @@ TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
 TEST_F(ServiceShortcuts, WinCStartsTheConfigurationProgramFromTheProgramFolder) {
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  ASSERT_TRUE(::CopyFileW(self, folder_.FilePath(L"Vexilor2Config.exe").c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileW(self, service_.Folder().FilePath(L"Vexilor2Config.exe").c_str(), FALSE));
   e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
   ASSERT_NE(StartService(), nullptr);
   focus.Activate();
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270 sleep 0.2 key super+c"));
   HWND config = e2e::WaitForWindow(e2e::kConfigStandInClass);
   ASSERT_NE(config, nullptr) << "Vexilor2Config.exe was not started";
-  std::wstring folder = folder_.Path();
+  std::wstring folder = service_.Folder().Path();
   folder.pop_back();  // the working folder has no closing backslash
   EXPECT_EQ(_wcsicmp(e2e::WindowText(config).c_str(), folder.c_str()), 0)
       << "started in another folder";

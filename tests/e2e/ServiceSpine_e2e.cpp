@@ -15,21 +15,19 @@ constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
 
 class ServiceSpine : public ::testing::Test {
  protected:
-  HWND StartService(e2e::ChildProcess& process, const std::wstring& arguments = L"") {
-    if (!process.Start(folder_.FilePath(L"Vexilor2.exe"), arguments, folder_.Path())) {
-      return nullptr;
-    }
-    return e2e::WaitForWindow(kMainClass, process.Id());
+  HWND StartService() { return service_.Start() ? service_.Main() : nullptr; }
+  // Another instance started from the same folder.
+  bool StartAnother(e2e::ChildProcess& process) {
+    return process.Start(service_.Folder().FilePath(L"Vexilor2.exe"), L"", service_.Folder().Path());
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(ServiceSpine, StartsWithAnInvisibleClickThroughMainWindow) {
   e2e::Backdrop backdrop;
   ASSERT_EQ(e2e::ScreenPixel(5, 5), backdrop.Colour()) << "the backdrop did not show";
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr) << "no window of class TVexilor2Wnd";
   // Shown by its message loop once the start-up is through.
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
@@ -78,10 +76,10 @@ TEST_F(ServiceSpine, StartsWithAnInvisibleClickThroughMainWindow) {
 }
 
 TEST_F(ServiceSpine, SecondStartEndsSilentlyWithinASecond) {
-  HWND first = StartService(service_);
+  HWND first = StartService();
   ASSERT_NE(first, nullptr);
   e2e::ChildProcess second;
-  ASSERT_TRUE(second.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(StartAnother(second));
   EXPECT_TRUE(second.WaitForExit(1000)) << "the second instance is still running";
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(e2e::TopLevelWindows(kMainClass).size(), 1u);
@@ -97,7 +95,7 @@ struct MessageCase {
 };
 
 TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   const MessageCase cases[] = {
       {vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, 0, 1},
@@ -132,7 +130,7 @@ TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
 // Any process may send the service its private messages and records: none
 // of them may stack boxes, stop it answering or keep it from ending.
 TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosable) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   std::mt19937 random(20261211);
   auto pick = [&](std::uint32_t below) { return static_cast<std::uint32_t>(random() % below); };
@@ -170,7 +168,7 @@ TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosab
 }
 
 TEST_F(ServiceSpine, ThePreviewHidesTheMainWindowForGood) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
   EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow), 1);
@@ -180,7 +178,7 @@ TEST_F(ServiceSpine, ThePreviewHidesTheMainWindowForGood) {
 }
 
 TEST_F(ServiceSpine, CopyDataOfAnySizeAndContentIsAnsweredZero) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   vxl::TConfigRecord record;
   vxl::ResetToDefaults(record);
@@ -199,14 +197,15 @@ TEST_F(ServiceSpine, CopyDataOfAnySizeAndContentIsAnsweredZero) {
 }
 
 TEST_F(ServiceSpine, ClosingTheMainWindowEndsItAndFreesTheSingleInstance) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(::PostMessageW(main, WM_CLOSE, 0, 0));
   ASSERT_TRUE(service_.WaitForExit(3000)) << "the service did not end";
   EXPECT_EQ(service_.ExitCode(), 0u);
 
   e2e::ChildProcess next;
-  EXPECT_NE(StartService(next), nullptr) << "a new instance could not start";
+  ASSERT_TRUE(StartAnother(next));
+  EXPECT_NE(e2e::WaitForWindow(kMainClass, next.Id()), nullptr) << "a new instance could not start";
   EXPECT_TRUE(next.Running());
 }
 
