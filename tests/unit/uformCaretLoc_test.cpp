@@ -122,6 +122,40 @@ TEST_F(CaretGeometry, AHandMadeRecordSaturatesInsteadOfOverflowing) {
   EXPECT_EQ(p.windowTop, std::numeric_limits<std::int32_t>::min());
 }
 
+// The rectangles come from other applications' accessibility boxes: any
+// value may arrive. What does not fit is saturated, never wrapped.
+TEST_F(CaretGeometry, ExtremeRectanglesSaturateInsteadOfOverflowing) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  struct Case {
+    std::int32_t barType;
+    TWndInfo active, edit;
+    std::int32_t left, width, barStart, barEnd;
+  };
+  const Case cases[] = {
+      // Edit zone at the far left: its left margin cannot go further.
+      {0, active, {0x20, kMin, 0, 300, 20}, kMin, 328, 0, 0},
+      {3, active, {0x20, kMin + 5, 0, 300, 20}, kMin, 328, 14, 300},
+      {6, active, {0x20, 200, 0, kMax, 20}, 186, kMax, 14, kMax},
+      {6, active, {0x20, 200, 0, kMax - 20, 20}, 186, kMax, 14, kMax - 6},
+      // Active window reaching past the last screen column.
+      {1, {0x10, kMax, 0, kMax, 20}, edit, 0, kMax, 0, kMax},
+      {2, {0x10, 100, 0, kMax, 20}, edit, 100, kMax, 0, kMax},
+      {5, {0x10, kMin, 0, kMax, 20}, edit, kMin, kMax, 0, kMax},
+      // A negative width as some boxes report it.
+      {6, active, {0x20, kMin, 0, kMin, 20}, kMin, kMin + 28, 14, kMin + 14},
+  };
+  for (const auto& c : cases) {
+    config.caretBarType = c.barType;
+    CaretPlacement p;
+    ASSERT_TRUE(LayoutBars(config, c.active, c.edit, kScreenWidth, p));
+    EXPECT_EQ(p.windowLeft, c.left) << "type " << c.barType;
+    EXPECT_EQ(p.windowWidth, c.width) << "type " << c.barType;
+    EXPECT_EQ(p.BarStart, c.barStart) << "type " << c.barType;
+    EXPECT_EQ(p.BarEnd, c.barEnd) << "type " << c.barType;
+  }
+}
+
 TEST(CaretBarType, StepsThroughTheSevenTypes) {
   EXPECT_EQ(NextBarType(0), 1);
   EXPECT_EQ(NextBarType(5), 6);
