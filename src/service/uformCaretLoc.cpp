@@ -113,4 +113,28 @@ std::int32_t NextBarType(std::int32_t barType) {
   return barType >= kCaretBarTypeCount - 1 ? 0 : barType + 1;
 }
 
+std::int32_t MarkerTopAfterMove(std::int32_t markerTop, std::int32_t oldTop, std::int32_t newTop) {
+  return Saturate(std::int64_t{markerTop} + newTop - oldTop);
+}
+
+ForegroundChange CompareForeground(const TWndInfo& laidOutFor, const TWndInfo& foreground) {
+  if (foreground.Handle == 0) return ForegroundChange::None;
+  if (foreground.Handle != laidOutFor.Handle) return ForegroundChange::Switched;
+  return foreground == laidOutFor ? ForegroundChange::None : ForegroundChange::Moved;
+}
+
+CaretPollStep TCaretPoll::Tick(const TWndInfo& foreground, const Box* caret) {
+  CaretPollStep step;
+  step.foreground = CompareForeground(laidOutFor_, foreground);
+  if (step.foreground != ForegroundChange::None) laidOutFor_ = foreground;
+  if (caret == nullptr) {
+    caretKnown_ = false;
+    return step;
+  }
+  step.placeCaret = step.foreground != ForegroundChange::None || !caretKnown_ || *caret != caret_;
+  caret_ = *caret;
+  caretKnown_ = true;
+  return step;
+}
+
 }  // namespace vxl

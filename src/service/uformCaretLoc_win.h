@@ -75,7 +75,9 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   void WindowMoved(HWND wnd, HWND caretWnd);
   void Scrolled();
   void ReadForeground();
-  void CaretWatchFired();
+  void CaretPollFired();
+  void FollowForeground(const CaretPollStep& step, const TWndInfo& foreground,
+                        const GUITHREADINFO& thread);
 
   void ApplyBounds(HWND insertAfter, UINT flags);
   void Invalidate();
@@ -92,12 +94,11 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   bool tracking_ = false;
 
   std::unique_ptr<win::TSimpleTimer> HideTimer;
-  // Some systems (Wine) report no caret moves to out-of-context hooks; while
-  // tracking, the foreground thread's GUI caret is watched as well and a
-  // change of it counts as a caret move.
-  std::unique_ptr<win::TSimpleTimer> caretWatch_;
-  Box watchedCaret_;
-  bool watchedCaretKnown_ = false;
+  // Some systems (Wine) and applications report no caret moves, window
+  // moves or foreground changes to out-of-context hooks; while tracking, the
+  // foreground window and its thread's GUI caret are polled as well.
+  std::unique_ptr<win::TSimpleTimer> caretPollTimer_;
+  TCaretPoll caretPoll_;
 
   // A pen and brush of one colour, made again only when the record's colour
   // changes: nothing is created per caret move.

@@ -163,5 +163,91 @@ TEST(CaretBarType, StepsThroughTheSevenTypes) {
   EXPECT_EQ(NextBarType(40), 0);
 }
 
+TEST(CaretMarkerMove, FollowsTheWindowVerticallyAndSaturates) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  EXPECT_EQ(MarkerTopAfterMove(282, 80, 120), 322);
+  EXPECT_EQ(MarkerTopAfterMove(282, 80, 30), 232);
+  EXPECT_EQ(MarkerTopAfterMove(282, kMin, kMax), kMax);
+  EXPECT_EQ(MarkerTopAfterMove(-282, kMax, kMin), kMin);
+}
+
+TEST(CaretForeground, ComparesHandleAndRectangle) {
+  const TWndInfo laidOut{0x10, 100, 80, 800, 600};
+  struct Case {
+    TWndInfo foreground;
+    ForegroundChange expected;
+  };
+  const Case cases[] = {
+      {laidOut, ForegroundChange::None},
+      {{0, 0, 0, 0, 0}, ForegroundChange::None},  // between two activations
+      {{0x30, 100, 80, 800, 600}, ForegroundChange::Switched},
+      {{0x30, 350, 80, 800, 600}, ForegroundChange::Switched},
+      {{0x10, 350, 80, 800, 600}, ForegroundChange::Moved},
+      {{0x10, 100, 10, 800, 600}, ForegroundChange::Moved},
+      {{0x10, 100, 80, 801, 600}, ForegroundChange::Moved},
+      {{0x10, 100, 80, 800, 599}, ForegroundChange::Moved},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CompareForeground(laidOut, c.foreground), c.expected)
+        << c.foreground.Handle << " at " << c.foreground.Left << "," << c.foreground.Top << " "
+        << c.foreground.Width << "x" << c.foreground.Height;
+  }
+}
+
+// Tick by tick, what the poll asks for as the user works.
+TEST(CaretPoll, LaysOutOnlyOnChangesAndPlacesTheCaretAfterEach) {
+  const TWndInfo notepad{0x10, 100, 80, 800, 600};
+  const TWndInfo moved{0x10, 350, 80, 800, 600};
+  const TWndInfo other{0x30, 640, 560, 500, 300};
+  const Box caret{500, 300, 1, 20};
+  const Box shifted{750, 300, 1, 20};
+  const Box elsewhere{700, 600, 1, 20};
+  constexpr auto kNone = ForegroundChange::None;
+  constexpr auto kMoved = ForegroundChange::Moved;
+  constexpr auto kSwitched = ForegroundChange::Switched;
+  struct Step {
+    const char* what;
+    TWndInfo foreground;
+    const Box* caret;
+    CaretPollStep expected;
+  };
+  const Step steps[] = {
+      {"first caret", notepad, &caret, {kNone, true}},
+      {"nothing changed", notepad, &caret, {kNone, false}},
+      {"window moved, caret with it", moved, &shifted, {kMoved, true}},
+      {"still there", moved, &shifted, {kNone, false}},
+      {"window back, caret reported at the same place", notepad, &caret, {kMoved, true}},
+      {"resized around a caret that stays", {0x10, 100, 80, 700, 600}, &caret, {kMoved, true}},
+      {"no foreground for a moment", {}, &caret, {kNone, false}},
+      {"another application, no caret", other, nullptr, {kSwitched, false}},
+      {"its caret appears", other, &elsewhere, {kNone, true}},
+      {"caret gone", other, nullptr, {kNone, false}},
+      {"caret back where it was", other, &elsewhere, {kNone, true}},
+  };
+  TCaretPoll poll;
+  poll.LaidOutFor(notepad);
+  for (const auto& s : steps) {
+    const CaretPollStep step = poll.Tick(s.foreground, s.caret);
+    EXPECT_EQ(step.foreground, s.expected.foreground) << s.what;
+    EXPECT_EQ(step.placeCaret, s.expected.placeCaret) << s.what;
+  }
+}
+
+TEST(CaretPoll, AnEventsLayoutIsNotRepeatedAndAForgottenCaretIsPlacedAgain) {
+  const TWndInfo notepad{0x10, 100, 80, 800, 600};
+  const TWndInfo moved{0x10, 350, 80, 800, 600};
+  const Box caret{500, 300, 1, 20};
+  TCaretPoll poll;
+  poll.LaidOutFor(notepad);
+  EXPECT_EQ(poll.Tick(notepad, &caret), (CaretPollStep{ForegroundChange::None, true}));
+  // A move report laid the bars out over the moved window already.
+  poll.LaidOutFor(moved);
+  EXPECT_EQ(poll.Tick(moved, &caret), (CaretPollStep{ForegroundChange::None, false}));
+  // Tracking starts anew.
+  poll.ForgetCaret();
+  EXPECT_EQ(poll.Tick(moved, &caret), (CaretPollStep{ForegroundChange::None, true}));
+}
+
 }  // namespace
 }  // namespace vxl
