@@ -137,4 +137,14 @@ CaretPollStep TCaretPoll::Tick(const TWndInfo& foreground, const Box* caret) {
   return step;
 }
 
+bool CaretInView(const Box& caret, const Rect& visibleClient) {
+  if (visibleClient.IsEmpty()) return false;
+  const std::int64_t left = caret.left;
+  const std::int64_t top = caret.top;
+  const std::int64_t right = left + std::max(caret.width, 1);
+  const std::int64_t bottom = top + std::max(caret.height, 1);
+  return left < visibleClient.right && right > visibleClient.left && top < visibleClient.bottom &&
+         bottom > visibleClient.top;
+}
+
 }  // namespace vxl

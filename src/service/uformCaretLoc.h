@@ -1,7 +1,8 @@
 // The caret marker's geometry: where the caret locator window stands, how
 // wide its bars are for each bar type, and the polygons of the two bars and
 // the two triangles; and the decisions of the caret poll: when the bars are
-// laid out again. The Win32 window (uformCaretLoc_win) only applies them.
+// laid out again and which caret is in view. The Win32 window
+// (uformCaretLoc_win) only applies them.
 #pragma once
 
 #include <array>
@@ -99,5 +100,11 @@ class TCaretPoll {
   Box caret_;
   bool caretKnown_ = false;
 };
+
+// Whether any of the caret lies in its window's visible client area (screen
+// pixels). A caret scrolled out of view is no place to mark: it would stand
+// over a menu bar, a caption or another window. A caret of no width or
+// height counts as one pixel wide or high.
+bool CaretInView(const Box& caret, const Rect& visibleClient);
 
 }  // namespace vxl

@@ -45,6 +45,24 @@ HWND EditWindowOf(const GUITHREADINFO& info) {
   return info.hwndCaret != nullptr ? info.hwndCaret : info.hwndFocus;
 }
 
+// The part of the window's client area that its parents leave visible, in
+// screen pixels; empty when none is.
+Rect VisibleClientRect(HWND wnd) {
+  RECT visible{};
+  if (wnd == nullptr || !::GetClientRect(wnd, &visible)) return {};
+  ::MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&visible), 2);
+  for (HWND child = wnd; (::GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) != 0;) {
+    HWND parent = ::GetParent(child);
+    if (parent == nullptr) break;
+    RECT area{};
+    ::GetClientRect(parent, &area);
+    ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    if (!::IntersectRect(&visible, &visible, &area)) return {};
+    child = parent;
+  }
+  return {visible.left, visible.top, visible.right, visible.bottom};
+}
+
 // The GUI caret of the window's thread and the window that owns it.
 bool GuiCaret(HWND window, Box& caret, HWND& caretWindow) {
   GUITHREADINFO info;
@@ -87,6 +105,7 @@ void TVXLCaretLocWnd::SetState(int state) {
   SetOpacity(0);
   Show();
   tracking_ = state == 1 && hook_ != nullptr;
+  caretInView_ = true;
   if (caretPollTimer_) caretPollTimer_->SetEnabled(tracking_);
   if (!tracking_) {
     Invalidate();
@@ -166,8 +185,17 @@ void TVXLCaretLocWnd::Invalidate() {
   if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TVXLCaretLocWnd::CaretReported(const Box& caret, HWND owner) {
+  caretInView_ = owner == nullptr || CaretInView(caret, VisibleClientRect(owner));
+  CaretMoved(caret);
+}
+
 void TVXLCaretLocWnd::CaretMoved(const Box& caret) {
   caret_ = caret;
+  if (!caretInView_) {
+    HideNow();
+    return;
+  }
   PlaceCaret(config_, caret, placement_);
   // The whole window is painted anew; copying its old bits to the new place
   // would show the old marker there until the paint.
@@ -186,6 +214,11 @@ void TVXLCaretLocWnd::CaretHidden() {
   caretPoll_.ForgetCaret();
 }
 
+void TVXLCaretLocWnd::HideNow() {
+  if (HideTimer && HideTimer->Enabled()) HideTimer->SetEnabled(false);
+  SetOpacity(0);
+}
+
 void TVXLCaretLocWnd::HideTimerFired() {
   if (!HideTimer || !HideTimer->Enabled()) return;
   HideTimer->SetEnabled(false);
@@ -200,6 +233,11 @@ void TVXLCaretLocWnd::NextBarType() {
 }
 
 // --- reports of the hook -----------------------------------------------------
+
+void TVXLCaretLocWnd::OnCaretMove(const Box& box) {
+  // The hook has just taken the reporting window as the caret's.
+  CaretReported(box, hook_ ? ToHwnd(hook_->Events().CaretWnd) : nullptr);
+}
 
 void TVXLCaretLocWnd::OnWindowMove(WindowRef wnd, WindowRef caretWnd) {
   WindowMoved(ToHwnd(wnd), ToHwnd(caretWnd));
@@ -233,14 +271,14 @@ void TVXLCaretLocWnd::FocusChanged(HWND wnd, const Box& box) {
   if (opacity_ > 0) ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
   Box caret;
   if (win::GetCaretFromObject(wnd, caret)) {
-    CaretMoved(caret);
+    CaretReported(caret, wnd);
     return;
   }
   // Where the focused control has no accessible caret (Wine's OLEACC has
   // none), its GUI caret stands in, when the control owns it.
   HWND caretWindow = nullptr;
   if (wnd != nullptr && GuiCaret(wnd, caret, caretWindow) && caretWindow == wnd) {
-    CaretMoved(caret);
+    CaretReported(caret, wnd);
   }
 }
 
@@ -263,8 +301,9 @@ void TVXLCaretLocWnd::WindowMoved(HWND wnd, HWND caretWnd) {
 void TVXLCaretLocWnd::Scrolled() {
   LayoutBars();
   Box caret;
-  if (GetCaretFromThreadInfo(reinterpret_cast<HWND>(-1), caret)) {
-    CaretMoved(caret);
+  HWND caretWindow = nullptr;
+  if (GuiCaret(reinterpret_cast<HWND>(-1), caret, caretWindow)) {
+    CaretReported(caret, caretWindow);
   } else {
     CaretHidden();
   }
@@ -282,7 +321,7 @@ void TVXLCaretLocWnd::CaretPollFired() {
   const Box caret = hasCaret ? CaretBox(thread) : Box{};
   const CaretPollStep step = caretPoll_.Tick(active, hasCaret ? &caret : nullptr);
   if (step.foreground != ForegroundChange::None) FollowForeground(step, active, thread);
-  if (step.placeCaret) CaretMoved(caret);
+  if (step.placeCaret) CaretReported(caret, thread.hwndCaret);
 }
 
 // The foreground window changed or moved without a report of the hook: the
@@ -341,6 +380,7 @@ void TVXLCaretLocWnd::PreviewAt(int x, int y) {
     return;
   }
   EditInfo = InfoOf(memo);
+  caretInView_ = true;
   SetOpacity(config_.caretOpacity);
   Invalidate();
   LayoutBars();

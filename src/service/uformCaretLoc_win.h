@@ -59,15 +59,18 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
  private:
   // IWinEventHandlers: the hook's six slots.
   void OnCaretHide(const Box&) override { CaretHidden(); }
-  void OnCaretMove(const Box& box) override { CaretMoved(box); }
+  void OnCaretMove(const Box& box) override;
   void OnWindowMove(WindowRef wnd, WindowRef caretWnd) override;
   void OnFocus(WindowRef wnd, std::string_view className, const Box& box) override;
   void OnForeground(WindowRef wnd, std::string_view className, const Box& box) override;
   void OnScroll(WindowRef, bool) override { Scrolled(); }
 
   void LayoutBars();
+  // A caret found in a window (null: not known): marked when in view.
+  void CaretReported(const Box& caret, HWND owner);
   void CaretMoved(const Box& caret);
   void CaretHidden();
+  void HideNow();
   void HideTimerFired();
   void ForegroundChanged(HWND wnd, const Box& box);
   void UpdateActiveFromChild(HWND wnd);
@@ -92,6 +95,9 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   CaretPlacement placement_;
   std::uint8_t opacity_ = 0;
   bool tracking_ = false;
+  // False while the last caret reported stands outside its window's visible
+  // client area: the marker stays hidden until a caret in view comes.
+  bool caretInView_ = true;
 
   std::unique_ptr<win::TSimpleTimer> HideTimer;
   // Some systems (Wine) and applications report no caret moves, window

@@ -305,6 +305,22 @@ class CaretTracking : public CaretLocator {
     return {p.windowLeft + p.BarStart + 1, p.windowTop + p.BottomBar[0].y};
   }
 
+  // No pixel of a marker at p shows, and none comes for a while.
+  void ExpectNoMarkerPixels(const vxl::CaretPlacement& p, const char* when) {
+    const POINT points[] = {Inside(p, p.TopTriangle), Inside(p, p.BottomTriangle),
+                            Inside(p, p.BottomBar)};
+    const auto markerShows = [&] {
+      for (const POINT& at : points) {
+        const COLORREF seen = e2e::ScreenPixel(at.x, at.y);
+        if (seen == record_.caretTriangleColour || seen == record_.caretBarColour) return true;
+      }
+      return false;
+    };
+    // Several caret polls long, so that a marker placed late is seen too.
+    EXPECT_FALSE(e2e::WaitUntil(markerShows, 800))
+        << when << ": marker pixels at " << points[0].x << "," << points[0].y;
+  }
+
   HWND edit_ = nullptr;
   HWND button_ = nullptr;
   HWND caret_ = nullptr;
@@ -412,6 +428,37 @@ TEST_F(CaretTrackingTwoWindows, TheBarsFollowTheFocusIntoAnotherWindow) {
   ExpectMarkerPixels(second, "in the other window");
   ExpectCleared(BarStart(first), record_.caretBarColour, "the bar in the first window");
   e2e::SaveScreenshot(L"caret_tracking_other_window");
+}
+
+// A caret scrolled out of its window is not marked (it would stand over the
+// caption or whatever lies above), and is marked again once back in view.
+TEST_F(CaretTracking, ACaretScrolledOutOfViewIsNotMarked) {
+  std::wstring lines;
+  for (int i = 1; i <= 30; ++i) lines += L"line " + std::to_wstring(i) + L"\r\n";
+  ::SetWindowTextW(edit_, lines.c_str());
+  ::SetFocus(edit_);
+  ::SendMessageW(edit_, EM_SETSEL, 0, 0);
+  ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+  const auto inView = ExpectOnCaret("caret on the first line");
+  ExpectMarkerPixels(inView, "caret on the first line");
+
+  constexpr int kLines = 4;
+  ::SendMessageW(edit_, EM_LINESCROLL, 0, kLines);
+  RECT client;
+  ::GetClientRect(edit_, &client);
+  ::MapWindowPoints(edit_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const vxl::Box scrolled = EditCaret();
+  ASSERT_LT(scrolled.top + scrolled.height, client.top) << "the caret line is still in view";
+  const auto outOfView = Expected(record_, window_, edit_, scrolled);
+  ASSERT_GE(outOfView.windowTop, 0) << "the test needs the out-of-view place on screen";
+  ExpectCleared(Inside(inView, inView.TopTriangle), record_.caretTriangleColour,
+                "the marker left the caret's old place");
+  ExpectNoMarkerPixels(outOfView, "caret scrolled out of view");
+  e2e::SaveScreenshot(L"caret_tracking_scrolled_out");
+
+  ::SendMessageW(edit_, EM_LINESCROLL, 0, -kLines);
+  const auto back = ExpectOnCaret("caret scrolled back into view");
+  ExpectMarkerPixels(back, "caret scrolled back into view");
 }
 
 TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {

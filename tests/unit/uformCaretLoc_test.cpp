@@ -249,5 +249,38 @@ TEST(CaretPoll, AnEventsLayoutIsNotRepeatedAndAForgottenCaretIsPlacedAgain) {
   EXPECT_EQ(poll.Tick(moved, &caret), (CaretPollStep{ForegroundChange::None, true}));
 }
 
+TEST(CaretView, OnlyACaretInsideTheVisibleClientAreaIsMarked) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  const Rect client{200, 200, 600, 360};  // right and bottom excluded
+  struct Case {
+    const char* what;
+    Box caret;
+    bool inView;
+  };
+  const Case cases[] = {
+      {"inside", {300, 250, 1, 16}, true},
+      {"on the first row and column", {200, 200, 1, 16}, true},
+      {"half scrolled out at the top", {300, 190, 1, 16}, true},
+      {"half scrolled out at the bottom", {300, 350, 1, 16}, true},
+      {"scrolled out above (menu bar)", {300, 140, 1, 16}, false},
+      {"ending on the first row's edge", {300, 184, 1, 16}, false},
+      {"scrolled out below", {300, 360, 1, 16}, false},
+      {"left of the client", {199, 250, 1, 16}, false},
+      {"on the right edge", {600, 250, 1, 16}, false},
+      {"on the last column", {599, 250, 1, 16}, true},
+      {"no width, first column", {200, 250, 0, 16}, true},
+      {"no height, last row", {300, 359, 1, 0}, true},
+      {"an unanswered location", {-1, -1, -1, -1}, false},
+      {"huge, from far left and top", {kMin, kMin, kMax, kMax}, false},
+      {"huge, reaching in from above", {300, -100, 1, kMax}, true},
+      {"far right and below", {kMax, kMax, kMax, kMax}, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CaretInView(c.caret, client), c.inView) << c.what;
+  // A window with no visible client area shows no caret, whatever its place.
+  EXPECT_FALSE(CaretInView({-1, -1, 2, 2}, Rect{}));
+  EXPECT_FALSE(CaretInView({300, 250, 1, 16}, Rect{600, 200, 200, 360}));
+}
+
 }  // namespace
 }  // namespace vxl
