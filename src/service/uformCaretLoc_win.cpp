@@ -7,7 +7,7 @@
 namespace vxl {
 namespace {
 
-constexpr std::uint32_t kCaretWatchMs = 100;
+constexpr std::uint32_t kCaretPollMs = 100;
 constexpr UINT kRaiseFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 constexpr UINT kCaretRaiseFlags =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS;
@@ -37,6 +37,30 @@ Box CaretBox(const GUITHREADINFO& info) {
   ::ClientToScreen(info.hwndCaret, &corner);
   return {corner.x, corner.y, info.rcCaret.right - info.rcCaret.left,
           info.rcCaret.bottom - info.rcCaret.top};
+}
+
+// The edit zone of a thread: the window that owns the caret, else the one
+// with the focus.
+HWND EditWindowOf(const GUITHREADINFO& info) {
+  return info.hwndCaret != nullptr ? info.hwndCaret : info.hwndFocus;
+}
+
+// The part of the window's client area that its parents leave visible, in
+// screen pixels; empty when none is.
+Rect VisibleClientRect(HWND wnd) {
+  RECT visible{};
+  if (wnd == nullptr || !::GetClientRect(wnd, &visible)) return {};
+  ::MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&visible), 2);
+  for (HWND child = wnd; (::GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) != 0;) {
+    HWND parent = ::GetParent(child);
+    if (parent == nullptr) break;
+    RECT area{};
+    ::GetClientRect(parent, &area);
+    ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    if (!::IntersectRect(&visible, &visible, &area)) return {};
+    child = parent;
+  }
+  return {visible.left, visible.top, visible.right, visible.bottom};
 }
 
 // The GUI caret of the window's thread and the window that owns it.
@@ -70,7 +94,7 @@ bool TVXLCaretLocWnd::Create(HWND owner) {
       WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   if (!CreateHandle(exStyle, kClassName, L"", WS_POPUP, 0, 0, 1, 1, owner)) return false;
   HideTimer = std::make_unique<win::TSimpleTimer>(kCaretHideDelayMs, [this] { HideTimerFired(); });
-  caretWatch_ = std::make_unique<win::TSimpleTimer>(kCaretWatchMs, [this] { CaretWatchFired(); });
+  caretPollTimer_ = std::make_unique<win::TSimpleTimer>(kCaretPollMs, [this] { CaretPollFired(); });
   SetOpacity(config_.caretOpacity);
   return true;
 }
@@ -81,7 +105,8 @@ void TVXLCaretLocWnd::SetState(int state) {
   SetOpacity(0);
   Show();
   tracking_ = state == 1 && hook_ != nullptr;
-  if (caretWatch_) caretWatch_->SetEnabled(tracking_);
+  caretInView_ = true;
+  if (caretPollTimer_) caretPollTimer_->SetEnabled(tracking_);
   if (!tracking_) {
     Invalidate();
     if (hook_) {
@@ -98,7 +123,7 @@ void TVXLCaretLocWnd::SetState(int state) {
   hook_->Start();
   caret_.left = -1;
   caret_.top = -1;
-  watchedCaretKnown_ = false;
+  caretPoll_.ForgetCaret();
   FocusChanged(ToHwnd(EditInfo.Handle),
                {EditInfo.Left, EditInfo.Top, EditInfo.Width, EditInfo.Height});
   // Without an accessible caret this draws the marker at the screen corner
@@ -132,7 +157,7 @@ void TVXLCaretLocWnd::Close() {
     hook_->Events().SetHandlers(nullptr);
   }
   HideTimer.reset();
-  caretWatch_.reset();
+  caretPollTimer_.reset();
 }
 
 void TVXLCaretLocWnd::RaiseTopmost() {
@@ -142,6 +167,7 @@ void TVXLCaretLocWnd::RaiseTopmost() {
 // --- placement ---------------------------------------------------------------
 
 void TVXLCaretLocWnd::LayoutBars() {
+  caretPoll_.LaidOutFor(ActiveInfo);
   if (vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN), placement_)) {
     ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
@@ -159,8 +185,17 @@ void TVXLCaretLocWnd::Invalidate() {
   if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TVXLCaretLocWnd::CaretReported(const Box& caret, HWND owner) {
+  caretInView_ = owner == nullptr || CaretInView(caret, VisibleClientRect(owner));
+  CaretMoved(caret);
+}
+
 void TVXLCaretLocWnd::CaretMoved(const Box& caret) {
   caret_ = caret;
+  if (!caretInView_) {
+    HideNow();
+    return;
+  }
   PlaceCaret(config_, caret, placement_);
   // The whole window is painted anew; copying its old bits to the new place
   // would show the old marker there until the paint.
@@ -173,6 +208,15 @@ void TVXLCaretLocWnd::CaretMoved(const Box& caret) {
 
 void TVXLCaretLocWnd::CaretHidden() {
   if (HideTimer && !HideTimer->Enabled()) HideTimer->SetEnabled(true);
+  // Reports come late (they are posted): a caret that the poll placed before
+  // this report and that is still shown is placed again at the next tick,
+  // which cancels the fade-out.
+  caretPoll_.ForgetCaret();
+}
+
+void TVXLCaretLocWnd::HideNow() {
+  if (HideTimer && HideTimer->Enabled()) HideTimer->SetEnabled(false);
+  SetOpacity(0);
 }
 
 void TVXLCaretLocWnd::HideTimerFired() {
@@ -189,6 +233,11 @@ void TVXLCaretLocWnd::NextBarType() {
 }
 
 // --- reports of the hook -----------------------------------------------------
+
+void TVXLCaretLocWnd::OnCaretMove(const Box& box) {
+  // The hook has just taken the reporting window as the caret's.
+  CaretReported(box, hook_ ? ToHwnd(hook_->Events().CaretWnd) : nullptr);
+}
 
 void TVXLCaretLocWnd::OnWindowMove(WindowRef wnd, WindowRef caretWnd) {
   WindowMoved(ToHwnd(wnd), ToHwnd(caretWnd));
@@ -222,53 +271,86 @@ void TVXLCaretLocWnd::FocusChanged(HWND wnd, const Box& box) {
   if (opacity_ > 0) ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
   Box caret;
   if (win::GetCaretFromObject(wnd, caret)) {
-    CaretMoved(caret);
+    CaretReported(caret, wnd);
     return;
   }
   // Where the focused control has no accessible caret (Wine's OLEACC has
   // none), its GUI caret stands in, when the control owns it.
   HWND caretWindow = nullptr;
   if (wnd != nullptr && GuiCaret(wnd, caret, caretWindow) && caretWindow == wnd) {
-    CaretMoved(caret);
+    CaretReported(caret, wnd);
   }
 }
 
 void TVXLCaretLocWnd::WindowMoved(HWND wnd, HWND caretWnd) {
   if (ToRef(wnd) != ActiveInfo.Handle) return;
   const TWndInfo active = InfoOf(wnd);
-  const std::int32_t dy = active.Top - ActiveInfo.Top;
+  const std::int32_t oldTop = ActiveInfo.Top;
   ActiveInfo = active;
   const TWndInfo edit = InfoOf(caretWnd);
   EditInfo = {EditInfo.Handle, edit.Left, edit.Top, edit.Width, edit.Height};
   if (opacity_ == 0) return;
   // The polygons stay: the marker moves with the window until the next
   // caret report.
+  caretPoll_.LaidOutFor(ActiveInfo);
   vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN), placement_);
-  placement_.windowTop += dy;
+  placement_.windowTop = MarkerTopAfterMove(placement_.windowTop, oldTop, active.Top);
   ApplyBounds(HWND_TOPMOST, SWP_NOACTIVATE);
 }
 
 void TVXLCaretLocWnd::Scrolled() {
   LayoutBars();
   Box caret;
-  if (GetCaretFromThreadInfo(reinterpret_cast<HWND>(-1), caret)) {
-    CaretMoved(caret);
+  HWND caretWindow = nullptr;
+  if (GuiCaret(reinterpret_cast<HWND>(-1), caret, caretWindow)) {
+    CaretReported(caret, caretWindow);
   } else {
     CaretHidden();
   }
 }
 
-void TVXLCaretLocWnd::CaretWatchFired() {
+void TVXLCaretLocWnd::CaretPollFired() {
   if (!tracking_) return;
-  Box caret;
-  if (!GetCaretFromThreadInfo(reinterpret_cast<HWND>(-1), caret)) {
-    watchedCaretKnown_ = false;
+  HWND foreground = ::GetForegroundWindow();
+  const TWndInfo active = InfoOf(foreground);
+  GUITHREADINFO thread;
+  // A hidden caret is no caret to mark (the flag tells whether it is shown;
+  // Wine sets it for every caret).
+  const bool hasCaret = ThreadInfoOf(foreground, thread) && thread.hwndCaret != nullptr &&
+                        (thread.flags & GUI_CARETBLINKING) != 0;
+  const Box caret = hasCaret ? CaretBox(thread) : Box{};
+  const CaretPollStep step = caretPoll_.Tick(active, hasCaret ? &caret : nullptr);
+  if (step.foreground != ForegroundChange::None) FollowForeground(step, active, thread);
+  if (step.placeCaret) CaretReported(caret, thread.hwndCaret);
+}
+
+// The foreground window changed or moved without a report of the hook: the
+// bars are laid out again over it.
+void TVXLCaretLocWnd::FollowForeground(const CaretPollStep& step, const TWndInfo& foreground,
+                                       const GUITHREADINFO& thread) {
+  if (step.foreground == ForegroundChange::Switched) {
+    ActiveInfo = foreground;
+    HWND edit = EditWindowOf(thread);
+    EditInfo = edit != nullptr ? InfoOf(edit) : TWndInfo{};
+    if (hook_) {
+      hook_->Events().ForegroundWnd = ActiveInfo.Handle;
+      hook_->Events().CaretWnd = EditInfo.Handle;
+    }
+    LayoutBars();
+    // As for a foreground report: the marker fades unless a caret comes.
+    if (!step.placeCaret) CaretHidden();
     return;
   }
-  if (watchedCaretKnown_ && caret == watchedCaret_) return;
-  watchedCaret_ = caret;
-  watchedCaretKnown_ = true;
-  CaretMoved(caret);
+  const std::int32_t oldTop = ActiveInfo.Top;
+  ActiveInfo = foreground;
+  const TWndInfo edit = InfoOf(ToHwnd(EditInfo.Handle));
+  EditInfo = {EditInfo.Handle, edit.Left, edit.Top, edit.Width, edit.Height};
+  LayoutBars();
+  if (step.placeCaret || opacity_ == 0) return;
+  // No GUI caret to place: the marker moves with the window until the next
+  // caret report.
+  placement_.windowTop = MarkerTopAfterMove(placement_.windowTop, oldTop, foreground.Top);
+  ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TVXLCaretLocWnd::ReadForeground() {
@@ -276,14 +358,12 @@ void TVXLCaretLocWnd::ReadForeground() {
   ActiveInfo.Handle = ToRef(foreground);
   GUITHREADINFO info;
   if (!ThreadInfoOf(foreground, info)) return;
-  HWND edit = nullptr;
   if (info.hwndCaret) {
     caret_ = CaretBox(info);
-    edit = info.hwndCaret;
   } else if (info.hwndFocus) {
     caret_ = {0, 0, 0, 0};
-    edit = info.hwndFocus;
   }
+  HWND edit = EditWindowOf(info);
   EditInfo = edit ? InfoOf(edit) : TWndInfo{};
   ActiveInfo = InfoOf(info.hwndActive);
 }
@@ -300,6 +380,7 @@ void TVXLCaretLocWnd::PreviewAt(int x, int y) {
     return;
   }
   EditInfo = InfoOf(memo);
+  caretInView_ = true;
   SetOpacity(config_.caretOpacity);
   Invalidate();
   LayoutBars();

@@ -59,15 +59,18 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
  private:
   // IWinEventHandlers: the hook's six slots.
   void OnCaretHide(const Box&) override { CaretHidden(); }
-  void OnCaretMove(const Box& box) override { CaretMoved(box); }
+  void OnCaretMove(const Box& box) override;
   void OnWindowMove(WindowRef wnd, WindowRef caretWnd) override;
   void OnFocus(WindowRef wnd, std::string_view className, const Box& box) override;
   void OnForeground(WindowRef wnd, std::string_view className, const Box& box) override;
   void OnScroll(WindowRef, bool) override { Scrolled(); }
 
   void LayoutBars();
+  // A caret found in a window (null: not known): marked when in view.
+  void CaretReported(const Box& caret, HWND owner);
   void CaretMoved(const Box& caret);
   void CaretHidden();
+  void HideNow();
   void HideTimerFired();
   void ForegroundChanged(HWND wnd, const Box& box);
   void UpdateActiveFromChild(HWND wnd);
@@ -75,7 +78,9 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   void WindowMoved(HWND wnd, HWND caretWnd);
   void Scrolled();
   void ReadForeground();
-  void CaretWatchFired();
+  void CaretPollFired();
+  void FollowForeground(const CaretPollStep& step, const TWndInfo& foreground,
+                        const GUITHREADINFO& thread);
 
   void ApplyBounds(HWND insertAfter, UINT flags);
   void Invalidate();
@@ -90,14 +95,16 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   CaretPlacement placement_;
   std::uint8_t opacity_ = 0;
   bool tracking_ = false;
+  // False while the last caret reported stands outside its window's visible
+  // client area: the marker stays hidden until a caret in view comes.
+  bool caretInView_ = true;
 
   std::unique_ptr<win::TSimpleTimer> HideTimer;
-  // Some systems (Wine) report no caret moves to out-of-context hooks; while
-  // tracking, the foreground thread's GUI caret is watched as well and a
-  // change of it counts as a caret move.
-  std::unique_ptr<win::TSimpleTimer> caretWatch_;
-  Box watchedCaret_;
-  bool watchedCaretKnown_ = false;
+  // Some systems (Wine) and applications report no caret moves, window
+  // moves or foreground changes to out-of-context hooks; while tracking, the
+  // foreground window and its thread's GUI caret are polled as well.
+  std::unique_ptr<win::TSimpleTimer> caretPollTimer_;
+  TCaretPoll caretPoll_;
 
   // A pen and brush of one colour, made again only when the record's colour
   // changes: nothing is created per caret move.
