@@ -95,7 +95,8 @@ bool ConfigCloseQuery(IConfigCloseHost& host, IMessageBoxes& boxes, const Messag
                       int currentPage) {
   host.ReloadDefaultProfile();
   const bool serviceKnown = host.SendConfig();
-  if (!serviceKnown && !CloseAnyway(boxes, getMsg, {"rsWndNotFound", "rsErrSendConf", "rsWantExit"})) {
+  if (!serviceKnown &&
+      !CloseAnyway(boxes, getMsg, {"rsWndNotFound", "rsErrSendConf", "rsWantExit"})) {
     return false;
   }
   host.SaveWindowState();
