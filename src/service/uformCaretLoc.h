@@ -1,8 +1,8 @@
 // The caret marker's geometry: where the caret locator window stands, how
 // wide its bars are for each bar type, and the polygons of the two bars and
 // the two triangles; and the decisions of the caret poll: when the bars are
-// laid out again and which caret is in view. The Win32 window
-// (uformCaretLoc_win) only applies them.
+// laid out again and which caret is in view. The caret tracker
+// (CaretTracker) applies them.
 #pragma once
 
 #include <array>

@@ -255,7 +255,7 @@ void TVexilor2Wnd::FreeCaretLocator() {
 }
 
 void TVexilor2Wnd::SetCaretLocatorState(CaretLocatorState state) {
-  if (caretLocator_) caretLocator_->SetState(static_cast<int>(state));
+  if (caretLocator_) caretLocator_->SetState(state);
 }
 
 void TVexilor2Wnd::ShowCaretLocator() {
@@ -263,7 +263,7 @@ void TVexilor2Wnd::ShowCaretLocator() {
 }
 
 void TVexilor2Wnd::PreviewCaretAt(int x, int y) {
-  if (caretLocator_) caretLocator_->PreviewAt(x, y);
+  if (caretLocator_) caretLocator_->PreviewAt({x, y});
 }
 
 void TVexilor2Wnd::SetCaretOpacity(std::uint8_t opacity) {

@@ -10,12 +10,12 @@
 
 #include "E2eHarness.h"
 #include "common/ConfigRecord.h"
+#include "common/ServiceProtocol.h"
 #include "service/uformCaretLoc.h"
 #include "service/uformMain.h"
 
 namespace {
 
-constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
 constexpr const wchar_t* kCaretClass = L"TVXLCaretLocWnd";
 constexpr COLORREF kPreviewColour = RGB(90, 90, 160);
 constexpr COLORREF kMemoColour = RGB(250, 250, 250);
@@ -83,16 +83,9 @@ class CaretLocator : public ::testing::Test {
     if (window_) ::DestroyWindow(window_);
   }
 
-  void StartService() {
-    ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
-    main_ = e2e::WaitForWindow(kMainClass, service_.Id());
-    ASSERT_NE(main_, nullptr) << "no service main window";
-  }
+  void StartService() { ASSERT_TRUE(service_.Start()) << "no service main window"; }
 
-  void SendRecord() {
-    const auto image = vxl::RecordBytes(record_);
-    ASSERT_EQ(e2e::SendCopyData(main_, image.data(), static_cast<DWORD>(image.size())), 0);
-  }
+  void SendRecord() { ASSERT_TRUE(service_.SendRecord(record_)); }
 
   HWND CaretWindow(DWORD timeoutMs = e2e::kDefaultTimeoutMs) {
     return e2e::WaitForWindow(kCaretClass, service_.Id(), timeoutMs);
@@ -114,9 +107,7 @@ class CaretLocator : public ::testing::Test {
   }
 
   e2e::Backdrop backdrop_;
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
-  HWND main_ = nullptr;
+  e2e::ServiceUnderTest service_;
   HWND window_ = nullptr;
   vxl::TConfigRecord record_;
 };
@@ -126,18 +117,21 @@ class CaretLocator : public ::testing::Test {
 class CaretPreview : public CaretLocator {
  protected:
   void SetUp() override {
-    RegisterPlainClass(L"TformCaretPrevw", kPreviewColour);
-    RegisterPlainClass(L"TMemo", kMemoColour);
-    window_ = ::CreateWindowExW(0, L"TformCaretPrevw", L"Preview", WS_POPUP | WS_VISIBLE, 240, 200,
-                                520, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    memo_ = ::CreateWindowExW(0, L"TMemo", L"", WS_CHILD | WS_VISIBLE, 30, 40, 400, 160, window_,
-                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    RegisterPlainClass(vxl::kCaretPreviewClass, kPreviewColour);
+    RegisterPlainClass(vxl::kCaretPreviewMemoClass, kMemoColour);
+    window_ =
+        ::CreateWindowExW(0, vxl::kCaretPreviewClass, L"Preview", WS_POPUP | WS_VISIBLE, 240, 200,
+                          520, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    memo_ = ::CreateWindowExW(0, vxl::kCaretPreviewMemoClass, L"", WS_CHILD | WS_VISIBLE, 30, 40,
+                              400, 160, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(memo_, nullptr);
     e2e::PumpMessages(200);
     StartService();
     // The preview belongs to the configuration program, which puts the
     // service into configuration mode first.
-    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, reinterpret_cast<LPARAM>(window_)), 1);
+    ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
+                        reinterpret_cast<LPARAM>(window_)),
+              1);
   }
 
   // The sample caret the configuration program asks for.
@@ -147,8 +141,8 @@ class CaretPreview : public CaretLocator {
   }
 
   std::optional<LRESULT> PreviewAt(POINT at) {
-    return e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition,
-                     MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    return e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition,
+                     vxl::PackPreviewPosition(at.x, at.y));
   }
 
   HWND memo_ = nullptr;
@@ -158,14 +152,16 @@ TEST_F(CaretPreview, APositionWithoutACaretWindowAnswersZero) {
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
   EXPECT_EQ(e2e::TopLevelWindows(kCaretClass, service_.Id()).size(), 0u);
   // Any other lParam of the opening message opens nothing either.
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide), 1);
+  EXPECT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide), 1);
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
 }
 
 TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
   record_.caretOpacity = 255;  // exact colours on screen
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
+  ASSERT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr) << "the preview opened no caret window";
   EXPECT_TRUE(::IsWindowVisible(caret));
@@ -221,7 +217,8 @@ TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
 TEST_F(CaretPreview, WithoutTheTextBoxNothingIsDrawnAnew) {
   record_.caretOpacity = 255;
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
+  ASSERT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr);
   const POINT at = SampleCaret();
@@ -255,8 +252,8 @@ class CaretTracking : public CaretLocator {
     record_.caretOnStart = true;
     record_.caretOpacity = 255;
     const auto image = vxl::RecordBytes(record_);
-    ASSERT_TRUE(folder_.WriteFile(L"Users\\" + UserName() + L"\\Default.cnf",
-                                  {image.begin(), image.end()}));
+    ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\" + UserName() + L"\\Default.cnf",
+                                            {image.begin(), image.end()}));
     StartService();
     caret_ = CaretWindow();
     ASSERT_NE(caret_, nullptr) << "caretOnStart did not switch the caret locator on";
@@ -470,14 +467,15 @@ TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {
   const POINT triangle = Inside(placed, placed.TopTriangle);
   ExpectPixel(triangle, record_.caretTriangleColour, "top triangle");
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
-                            reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())), 1);
+  ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
+                      reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())),
+            1);
   ExpectCleared(triangle, record_.caretTriangleColour, "the marker is faded in configuration mode");
   e2e::PressKey('Q');
   e2e::PumpMessages(400);
   EXPECT_TRUE(StandsAt(caret_, placed)) << "the marker must not follow while not tracking";
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
+  ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   e2e::PressKey('Q');
   const auto resumed = ExpectOnCaret("after configuration mode");
   ExpectPixel(Inside(resumed, resumed.TopTriangle), record_.caretTriangleColour, "top triangle");
