@@ -89,8 +89,8 @@ constexpr int ElementOf(MouseTrigger trigger, MouseModifier modifier) {
 // Catalogue keys of the mouse shortcuts page's two columns: the modifier
 // (empty for none) and the trigger.
 constexpr const char* ModifierTextKey(MouseModifier modifier) {
-  constexpr const char* kKeys[] = {"",      "rsMnRight", "rsMnPrev",      "rsMnShift",
-                                   "rsMnCtrl", "rsMnAlt", "rsMnShiftCtrl", "rsMnAltCtrl"};
+  constexpr const char* kKeys[] = {"",         "rsMnRight", "rsMnPrev",      "rsMnShift",
+                                   "rsMnCtrl", "rsMnAlt",   "rsMnShiftCtrl", "rsMnAltCtrl"};
   return kKeys[static_cast<int>(modifier)];
 }
 constexpr const char* TriggerTextKey(MouseTrigger trigger) {

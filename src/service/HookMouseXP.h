@@ -115,9 +115,9 @@ struct SampledKey {
   TShiftElement element;
 };
 inline constexpr SampledKey kSampledKeys[] = {
-    {Vk::LButton, ssLeft},   {Vk::RButton, ssRight},     {Vk::MButton, ssMiddle},
-    {Vk::Shift, ssShift},    {Vk::Control, ssCtrl},      {Vk::Menu, ssAlt},
-    {Vk::LWin, ssWin},       {Vk::RWin, ssWin},          {Vk::XButton1, ssPrevious},
+    {Vk::LButton, ssLeft},  {Vk::RButton, ssRight}, {Vk::MButton, ssMiddle},
+    {Vk::Shift, ssShift},   {Vk::Control, ssCtrl},  {Vk::Menu, ssAlt},
+    {Vk::LWin, ssWin},      {Vk::RWin, ssWin},      {Vk::XButton1, ssPrevious},
     {Vk::XButton2, ssNext},
 };
 

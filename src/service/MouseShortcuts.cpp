@@ -32,7 +32,9 @@ constexpr TShiftStateEx kAltCtrl{ssAlt, ssCtrl};
 
 using T = MouseTrigger;
 using M = MouseModifier;
-constexpr int E(MouseTrigger trigger, MouseModifier modifier) { return ElementOf(trigger, modifier); }
+constexpr int E(MouseTrigger trigger, MouseModifier modifier) {
+  return ElementOf(trigger, modifier);
+}
 
 // Presses: the first rule whose element is assigned and whose condition
 // holds swallows the press; no action runs yet.

@@ -15,7 +15,6 @@ namespace vxl {
 
 enum class CaretSwitch { Toggle, Preview, Off };
 
-
 class IServiceHost {
  public:
   virtual ~IServiceHost() = default;

@@ -108,12 +108,11 @@ void TActions::ToggleAutomaticTracking(int) {
 
 void TActions::ToggleFilterFrame(int) {
   host_.PostFiltersMessage(
-      host_.Filters().Exists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame, 0);
+      host_.Filters().Exists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame,
+      0);
 }
 
-void TActions::OpenFilterTemplates(int) {
-  host_.PostFiltersMessage(Filters::OpenTemplates, 0);
-}
+void TActions::OpenFilterTemplates(int) { host_.PostFiltersMessage(Filters::OpenTemplates, 0); }
 
 void TActions::OpenFilterSettings(int) {
   // The frame must exist before the dialog is asked for.
@@ -170,9 +169,7 @@ void TActions::MaximiseWindowUnderPointer(int) {
   }
 }
 
-void TActions::MoveForegroundWindow(int dy) {
-  system_.MoveForegroundWindowBy(dy);
-}
+void TActions::MoveForegroundWindow(int dy) { system_.MoveForegroundWindowBy(dy); }
 
 void TActions::InsertDate(int code) {
   const std::string text = DateText(code, system_.Today(), system_.DateSeparator());
@@ -194,9 +191,7 @@ void TActions::CaptureColour(int which) {
   }
 }
 
-void TActions::EndSession(int flags) {
-  system_.ExitSession(static_cast<unsigned>(flags));
-}
+void TActions::EndSession(int flags) { system_.ExitSession(static_cast<unsigned>(flags)); }
 
 void TActions::Suspend(int hibernate) {
   system_.Suspend(hibernate != 0, /*force=*/false, /*disableWakeEvents=*/false);

@@ -22,7 +22,6 @@ constexpr Point kArrowAnchor{4, 5};
 // beyond the 32-bit range are clamped so that wild records stay defined.
 std::int32_t RoundHalfEven(double v);
 
-
 // The background colour that means "fill nothing": the region keeps the
 // black every paint starts with.
 constexpr TColour kNoFillColour = 0x010101;

@@ -5,10 +5,9 @@
 
 #include <windows.h>
 
-#include <span>
-
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "common/ConfigRecord.h"
 #include "service/LocatorPositions.h"

@@ -48,7 +48,7 @@ class ISystemUtilities {
   virtual WindowRef WindowAtPoint(Point point) = 0;
   // Climbs the parent chain to the window that has no parent.
   virtual WindowRef TopLevelWindow(WindowRef wnd) = 0;
-  virtual void PostClose(WindowRef wnd) = 0;           // WM_CLOSE
+  virtual void PostClose(WindowRef wnd) = 0;            // WM_CLOSE
   virtual void PostSysCommandClose(WindowRef wnd) = 0;  // WM_SYSCOMMAND SC_CLOSE
   virtual bool IsMaximised(WindowRef wnd) = 0;
   virtual void Restore(WindowRef wnd) = 0;

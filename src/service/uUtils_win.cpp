@@ -122,9 +122,7 @@ void TSystemUtilities::PostSysCommandClose(WindowRef wnd) {
 
 bool TSystemUtilities::IsMaximised(WindowRef wnd) { return ::IsZoomed(ToHwnd(wnd)) != FALSE; }
 void TSystemUtilities::Restore(WindowRef wnd) { ::ShowWindow(ToHwnd(wnd), SW_RESTORE); }
-void TSystemUtilities::ShowMaximised(WindowRef wnd) {
-  ::ShowWindow(ToHwnd(wnd), SW_SHOWMAXIMIZED);
-}
+void TSystemUtilities::ShowMaximised(WindowRef wnd) { ::ShowWindow(ToHwnd(wnd), SW_SHOWMAXIMIZED); }
 
 void TSystemUtilities::MoveForegroundWindowBy(int dy) {
   HWND foreground = ::GetForegroundWindow();
@@ -208,8 +206,9 @@ bool TSystemUtilities::StartProgram(const std::string& fileName) {
 }
 
 void TSystemUtilities::ShowProgramNotFound(const std::string& fileName) {
-  foundation_.Boxes().Show(ToWindowRef(mainWindow_), ProgramFolder() + fileName + "\nFile not found",
-                           "Vexilor 2.00 Error", BoxIcon::Warning, BoxButtons::Ok);
+  foundation_.Boxes().Show(ToWindowRef(mainWindow_),
+                           ProgramFolder() + fileName + "\nFile not found", "Vexilor 2.00 Error",
+                           BoxIcon::Warning, BoxButtons::Ok);
 }
 
 void TSystemUtilities::ShowHelp(const std::string& keyword) {

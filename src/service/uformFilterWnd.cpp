@@ -28,8 +28,20 @@ struct BrightnessTables {
   std::array<std::uint8_t, 768> clamp;          // index v + 256 for v in -256..511
 
   constexpr BrightnessTables()
-      : yR(), yG(), yB(), cbR(), cbG(), cbB(), crR(), crG(), crB(), redFromCr(), blueFromCb(),
-        greenFromCb(), greenFromCr(), clamp() {
+      : yR(),
+        yG(),
+        yB(),
+        cbR(),
+        cbG(),
+        cbB(),
+        crR(),
+        crG(),
+        crB(),
+        redFromCr(),
+        blueFromCb(),
+        greenFromCb(),
+        greenFromCr(),
+        clamp() {
     for (std::int32_t v = 0; v < 256; ++v) {
       yR[v] = 19595 * v;
       yG[v] = 38470 * v;
@@ -127,9 +139,8 @@ void ApplyPixelFilter(std::uint32_t* pixels, std::size_t count, const TFilterSet
                    [](std::uint32_t p) { return Grey(Luma(Red(p), Green(p), Blue(p))); });
       break;
     case fmGreyLevelsInverted:
-      ForEachPixel(pixels, count, [](std::uint32_t p) {
-        return Grey(Luma(Red(p), Green(p), Blue(p))) ^ kInvert;
-      });
+      ForEachPixel(pixels, count,
+                   [](std::uint32_t p) { return Grey(Luma(Red(p), Green(p), Blue(p))) ^ kInvert; });
       break;
     case fmBlackAndWhite: ForEachPixel(pixels, count, BlackOrWhite); break;
     case fmBlackAndWhiteInverted:

@@ -47,8 +47,8 @@ std::intptr_t TServiceCore::OnSetMode(std::uintptr_t wParam, std::intptr_t lPara
     LeaveConfigurationMode();
   }
   if (state_.serviceMode == kServiceModeConfiguration) {
-    for (auto kind : {FilterWindowKind::Settings, FilterWindowKind::Templates,
-                      FilterWindowKind::Frame}) {
+    for (auto kind :
+         {FilterWindowKind::Settings, FilterWindowKind::Templates, FilterWindowKind::Frame}) {
       if (host_.Filters().Exists(kind)) host_.Filters().Close(kind);
     }
   }
@@ -170,8 +170,7 @@ std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lPara
       host_.PreviewCaretAt(at.x, at.y);
       return 1;
     }
-    default:
-      return 1;
+    default: return 1;
   }
 }
 
@@ -179,9 +178,7 @@ std::intptr_t TServiceCore::OnFilters(std::uintptr_t wParam, std::intptr_t lPara
   using K = FilterWindowKind;
   IFilterWindows& filters = host_.Filters();
   switch (wParam) {
-    case Filters::FrameClosed:
-      filters.Free(K::Frame);
-      return 1;
+    case Filters::FrameClosed: filters.Free(K::Frame); return 1;
     case Filters::OpenFrame:
       if (filters.Exists(K::Frame)) return 0;
       filters.Open(K::Frame);
@@ -211,8 +208,7 @@ std::intptr_t TServiceCore::OnFilters(std::uintptr_t wParam, std::intptr_t lPara
       filters.Free(K::Templates);
       if (filters.Exists(K::Frame)) filters.RaiseFrame();
       return 1;
-    default:
-      return 1;
+    default: return 1;
   }
 }
 

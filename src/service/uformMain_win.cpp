@@ -138,7 +138,9 @@ void TVexilor2Wnd::RegisterHotKeys() {
   std::vector<std::uint32_t> refused;
   RegisterHotKeyTable(
       core_.Config(),
-      [this](std::uint32_t value) { return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value)); },
+      [this](std::uint32_t value) {
+        return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value));
+      },
       [&](std::uint32_t value) { refused.push_back(value); });
   if (refused.empty()) return;
   refusedHotKeys_ = std::move(refused);
@@ -178,19 +180,17 @@ void TVexilor2Wnd::HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int) {
 void TVexilor2Wnd::LoadDefaultProfile() {
   // A failed load has warned the user; the service runs with what the
   // record then holds.
-  LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(),
-              win::ToWindowRef(Handle()), false, foundation_.UserName(),
-              kDefaultProfileName);
+  LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(), win::ToWindowRef(Handle()), false,
+              foundation_.UserName(), kDefaultProfileName);
 }
 
 void TVexilor2Wnd::CreatePointerLocator() {
   IServiceHost& host = *this;
-  auto locator = std::make_unique<TVexilorLocWnd>(core_.Config(), core_.State(),
-                                                  core_.Positions(), host);
+  auto locator =
+      std::make_unique<TVexilorLocWnd>(core_.Config(), core_.State(), core_.Positions(), host);
   if (locator->Create(Handle())) locator_ = std::move(locator);
 }
 void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
-
 
 bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
   HWND window = win::ToHwnd(wnd);
@@ -302,7 +302,6 @@ void TVexilor2Wnd::PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lPara
 void TVexilor2Wnd::SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
   ::SendMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
-
 
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
 void TVexilor2Wnd::RaiseCaretLocatorTopmost() {

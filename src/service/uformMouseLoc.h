@@ -80,7 +80,7 @@ enum class TickAction {
 struct TickDecision {
   TickAction action = TickAction::Nothing;
   std::uint32_t flags = 0;  // SetWindowPos flags for Reorder and Resize
-  Size size;          // for Resize
+  Size size;                // for Resize
   bool repaint = false;
 };
 

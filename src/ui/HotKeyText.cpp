@@ -12,10 +12,10 @@ namespace {
 // character or not at all.
 constexpr std::uint8_t kFirstMediaKey = 166;
 constexpr std::array<const char*, 18> kMediaKeyNames = {
-    "Browser Back",      "Browser Forward",  "Browser Refresh",     "Browser Stop",
-    "Browser Search",    "Browser Favorites", "Browser Start/Home", "Volume Mute",
-    "Volume Down",       "Volume Up",         "Next Track",         "Previous Track",
-    "Stop Media",        "Play/Pause Media",  "Start Mail",         "Select Media",
+    "Browser Back",        "Browser Forward",     "Browser Refresh",    "Browser Stop",
+    "Browser Search",      "Browser Favorites",   "Browser Start/Home", "Volume Mute",
+    "Volume Down",         "Volume Up",           "Next Track",         "Previous Track",
+    "Stop Media",          "Play/Pause Media",    "Start Mail",         "Select Media",
     "Start Application 1", "Start Application 2",
 };
 

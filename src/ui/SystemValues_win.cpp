@@ -1,8 +1,8 @@
 // The portable code names system values without <windows.h>: every such
 // copy is checked here against the system's own headers, so that a slip in
 // a copied number fails the build instead of a user's click.
-#include <oleacc.h>
 #include <windows.h>
+#include <oleacc.h>
 
 #include "common/ConfigRecord.h"
 #include "common/ServiceProtocol.h"

@@ -71,8 +71,9 @@ class PointerLocator : public ::testing::Test {
   void ExpectPixel(int x, int y, COLORREF expected, int tolerance, const char* what) {
     e2e::WaitUntil([&] { return Near(e2e::ScreenPixel(x, y), expected, tolerance); }, 1500);
     const COLORREF seen = e2e::ScreenPixel(x, y);
-    EXPECT_TRUE(Near(seen, expected, tolerance)) << what << " at (" << x << ", " << y << "): saw "
-                                                 << e2e::ColourText(seen) << ", expected " << e2e::ColourText(expected);
+    EXPECT_TRUE(Near(seen, expected, tolerance))
+        << what << " at (" << x << ", " << y << "): saw " << e2e::ColourText(seen) << ", expected "
+        << e2e::ColourText(expected);
   }
 
   // Under Wine the screen copy includes the locator itself, so effects that

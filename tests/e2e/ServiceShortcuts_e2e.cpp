@@ -72,7 +72,8 @@ TEST_F(ServiceShortcuts, AMiddleClickTogglesTheLocatorAndNeverReachesTheApplicat
   e2e::SaveScreenshot(L"shortcut-middle-click");
 
   ASSERT_TRUE(e2e::XdoTool(L"click 2"));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000)) << "the second click did not hide it";
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000))
+      << "the second click did not hide it";
 }
 
 TEST_F(ServiceShortcuts, APlainRightClickIsHeldBackThenReplayed) {
@@ -106,7 +107,8 @@ TEST_F(ServiceShortcuts, RightClicksReachADoubleClickWindowAsTheUserMadeThem) {
                   target.Count(WM_RBUTTONUP)};
   };
   // Without the service, the same input gives the pairs the test expects.
-  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click --repeat 2 --delay 120 3"));
+  ASSERT_TRUE(
+      e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click --repeat 2 --delay 120 3"));
   ASSERT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 2; }, 3000));
   settle();
   ASSERT_EQ(counts().down, 1);
@@ -139,8 +141,8 @@ TEST_F(ServiceShortcuts, ARightClickSelectsTheListItemUnderThePointer) {
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(first) + L" click 1"));
   ASSERT_TRUE(e2e::WaitUntil([&] { return list.SelectedListItem() == 0; }, 3000));
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(second) + L" click 3"));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return list.ListRightClicks() + list.ListRightDoubleClicks() > 0; },
-                             3000))
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return list.ListRightClicks() + list.ListRightDoubleClicks() > 0; }, 3000))
       << "the list view saw no right click";
   EXPECT_EQ(list.ListRightClicks(), 1);
   EXPECT_EQ(list.ListRightDoubleClicks(), 0);
@@ -209,7 +211,8 @@ TEST_F(ServiceShortcuts, MovingFurtherThanTheDistanceShowsTheLocatorByItself) {
       },
       3000))
       << "the locator did not reach the pointer";
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);  // hidden where it last pointed
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide),
+            1);  // hidden where it last pointed
   ASSERT_FALSE(LocatorShown());
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 560 400 sleep 0.1 mousemove 590 460"));
   ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(590, 460); }, 3000));
@@ -248,11 +251,14 @@ TEST_F(ServiceShortcuts, AltWheelUpMovesTheForegroundWindowUp) {
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::GetForegroundWindow() == target.Handle(); }, 3000));
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
                            L" keydown alt sleep 0.3 click 4 sleep 0.1 keyup alt"));
-  EXPECT_TRUE(e2e::WaitUntil([&] {
-    RECT r{};
-    ::GetWindowRect(target.Handle(), &r);
-    return r.top == 240 && r.left == 300 && r.bottom == 540;
-  }, 3000)) << "action 304 did not move the window 10 pixels up";
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        RECT r{};
+        ::GetWindowRect(target.Handle(), &r);
+        return r.top == 240 && r.left == 300 && r.bottom == 540;
+      },
+      3000))
+      << "action 304 did not move the window 10 pixels up";
 }
 
 // True when another program holds the combination (the test program cannot
@@ -298,18 +304,18 @@ TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00");
   // The modifier names are the keyboard layout's own (Wine says "Control").
   wchar_t ctrl[64] = L"", alt[64] = L"";
-  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC) << 16), ctrl, 64);
+  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC) << 16), ctrl,
+                    64);
   ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_MENU, MAPVK_VK_TO_VSC) << 16), alt, 64);
   EXPECT_EQ(e2e::DialogText(box), std::wstring(ctrl) + L"+" + alt +
-                                       L"+F1 is already used by another program and cannot be "
-                                       L"assigned.");
+                                      L"+F1 is already used by another program and cannot be "
+                                      L"assigned.");
   e2e::PressDialogButton(box, IDOK);
   ASSERT_NE(e2e::WaitForWindow(kMainClass, service_.Id()), nullptr);
   EXPECT_TRUE(e2e::WaitUntil([] { return HeldElsewhere(MOD_CONTROL, VK_NUMPAD3); }, 5000))
       << "the later entries were not registered";
   ::UnregisterHotKey(nullptr, 0x7001);
 }
-
 
 // Keys refused at registration are told once, in one box; leaving a
 // configuration mode never entered registers nothing again, so no private

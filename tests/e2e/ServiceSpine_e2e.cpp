@@ -18,7 +18,8 @@ class ServiceSpine : public ::testing::Test {
   HWND StartService() { return service_.Start() ? service_.Main() : nullptr; }
   // Another instance started from the same folder.
   bool StartAnother(e2e::ChildProcess& process) {
-    return process.Start(service_.Folder().FilePath(L"Vexilor2.exe"), L"", service_.Folder().Path());
+    return process.Start(service_.Folder().FilePath(L"Vexilor2.exe"), L"",
+                         service_.Folder().Path());
   }
 
   e2e::ServiceUnderTest service_;
@@ -84,7 +85,8 @@ TEST_F(ServiceSpine, SecondStartEndsSilentlyWithinASecond) {
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(e2e::TopLevelWindows(kMainClass).size(), 1u);
   EXPECT_TRUE(service_.Running());
-  EXPECT_EQ(e2e::Send(first, vxl::WM_VXL_RELOAD, 7, 0), 1) << "the first instance stopped answering";
+  EXPECT_EQ(e2e::Send(first, vxl::WM_VXL_RELOAD, 7, 0), 1)
+      << "the first instance stopped answering";
 }
 
 struct MessageCase {
@@ -108,7 +110,8 @@ TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
       {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow, 1},
       {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide, 1},
       {vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide, 1},
-      {vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition, MAKELPARAM(300, 200), 0},  // no caret locator window
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition, MAKELPARAM(300, 200),
+       0},  // no caret locator window
       {vxl::WM_VXL_PREVIEW, 3, 0, 1},
       {vxl::WM_VXL_FILTERS, vxl::Filters::OpenSettings, 0, 0},  // no filter frame: nothing opens
       {vxl::WM_VXL_FILTERS, vxl::Filters::FrameClosed, 0, 1},
@@ -122,8 +125,8 @@ TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(e2e::Send(main, c.message, c.wParam, c.lParam), c.result)
-        << "message 0x" << std::hex << c.message << " wParam " << std::dec << c.wParam
-        << " lParam " << c.lParam;
+        << "message 0x" << std::hex << c.message << " wParam " << std::dec << c.wParam << " lParam "
+        << c.lParam;
   }
 }
 
@@ -152,8 +155,8 @@ TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosab
     if (i % 400 == 0) {
       std::vector<std::uint8_t> record(vxl::kConfigRecordSize);
       for (auto& byte : record) byte = static_cast<std::uint8_t>(random());
-      ASSERT_TRUE(e2e::SendCopyData(main, record.data(), static_cast<DWORD>(record.size()))
-                      .has_value())
+      ASSERT_TRUE(
+          e2e::SendCopyData(main, record.data(), static_cast<DWORD>(record.size())).has_value())
           << "a random record stopped it answering";
     }
     if (i % 1000 == 0) mostBoxes = std::max(mostBoxes, e2e::DialogBoxes(service_.Id()).size());

@@ -128,7 +128,7 @@ class SharedFoundation : public ::testing::Test {
   }
   void UseLanguage(const std::string& language) {
     ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"VexilorConfig.ini"),
-                                  Bytes("[Interface]\r\nLang=" + language + "\r\n")));
+                                            Bytes("[Interface]\r\nLang=" + language + "\r\n")));
   }
   // The service's text of a key in a shipped language, read the way the
   // service reads it.
@@ -140,9 +140,7 @@ class SharedFoundation : public ::testing::Test {
     catalogue.SetCommonSection("Commons");
     return Wide(catalogue.GetMsg(key));
   }
-  bool StartService() {
-    return service_.Launch();
-  }
+  bool StartService() { return service_.Launch(); }
   // The service is up and its start-up went through without a box.
   void ExpectRunningWithoutABox() {
     HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
@@ -168,7 +166,8 @@ TEST_F(SharedFoundation, ATransportFolderSeedsTheNewUserInsteadOfAllUsers) {
   ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", Image(1)));
   ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\Transport\\Default.cnf", Image(5)));
   ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\Transport\\Travel.cnf", Image(6)));
-  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\Transport\\Filters.ini", Bytes("[LastUsed]\r\n")));
+  ASSERT_TRUE(
+      service_.Folder().WriteFile(L"Users\\Transport\\Filters.ini", Bytes("[LastUsed]\r\n")));
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
   EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(5));
@@ -186,7 +185,8 @@ TEST_F(SharedFoundation, AShortProfileIsRepairedFromAllUsersAndTheServiceStarts)
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
   EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(3));
-  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Mine.cnf")), Image(4)) << "the user's other profile";
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Mine.cnf")), Image(4))
+      << "the user's other profile";
 }
 
 TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
@@ -203,7 +203,8 @@ TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
   EXPECT_EQ(e2e::WindowText(box), Text("English", "rsErrorTitle"));
   const std::wstring text = e2e::DialogText(box);
   EXPECT_NE(text.find(Text("English", "rsErrorRead")), std::wstring::npos) << text;
-  EXPECT_NE(text.find(service_.Folder().FilePath(UserFile(L"Default.cnf"))), std::wstring::npos) << text;
+  EXPECT_NE(text.find(service_.Folder().FilePath(UserFile(L"Default.cnf"))), std::wstring::npos)
+      << text;
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
   ExpectRunningWithoutABox();
@@ -215,11 +216,13 @@ TEST_F(SharedFoundation, AProfileAnotherProgramIsReadingIsStillReadAtStart) {
   ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
   ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"Default.cnf"), Image(7)));
   UseLanguage("English");
-  const auto reader = OpenForReading(service_.Folder().FilePath(UserFile(L"Default.cnf")), kReaderSharing);
+  const auto reader =
+      OpenForReading(service_.Folder().FilePath(UserFile(L"Default.cnf")), kReaderSharing);
   ASSERT_TRUE(reader);
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
-  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(7)) << "repaired instead of read";
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(7))
+      << "repaired instead of read";
 }
 
 // The configuration program saves profiles (and settings) that the service
@@ -239,8 +242,9 @@ TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
     ASSERT_TRUE(service_.Folder().WriteFile(profile, Image(7)));
     vxl::win::TWinFileSystem files;
     RecordingBoxes boxes;
-    const vxl::TProfileStorage storage{
-        files, boxes, [](std::string_view key) { return std::string(key); }, Utf8(service_.Folder().Path())};
+    const vxl::TProfileStorage storage{files, boxes,
+                                       [](std::string_view key) { return std::string(key); },
+                                       Utf8(service_.Folder().Path())};
     vxl::TConfigRecord record;
     vxl::ResetToDefaults(record);
     record.version = 8;
@@ -254,8 +258,8 @@ TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
     if (c.saved) {
       EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
     } else {
-      EXPECT_EQ(boxes.texts,
-                std::vector<std::string>{"rsErrorCreate\n" + Utf8(service_.Folder().FilePath(profile))});
+      EXPECT_EQ(boxes.texts, std::vector<std::string>{"rsErrorCreate\n" +
+                                                      Utf8(service_.Folder().FilePath(profile))});
     }
     EXPECT_EQ(service_.Folder().ReadFile(profile), c.saved ? Image(8) : Image(7));
     EXPECT_EQ(FileNamesIn(service_.Folder().FilePath(L"Users\\" + user_)),

@@ -68,8 +68,8 @@ class FakeSystemUtilities : public ISystemUtilities {
     return true;
   }
   bool Suspend(bool hibernate, bool force, bool disableWake) override {
-    Log(std::string("Suspend ") + (hibernate ? "hibernate" : "standby") +
-        (force ? " force" : "") + (disableWake ? " nowake" : ""));
+    Log(std::string("Suspend ") + (hibernate ? "hibernate" : "standby") + (force ? " force" : "") +
+        (disableWake ? " nowake" : ""));
     return true;
   }
   bool StartProgram(const std::string& fileName) override {

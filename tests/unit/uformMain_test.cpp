@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "FakeServiceHost.h"
-
 #include <set>
 #include <string>
 #include <vector>
+
+#include "FakeServiceHost.h"
 
 namespace vxl {
 namespace {
@@ -43,6 +42,7 @@ struct StartCase {
 };
 
 TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
+  // clang-format off
   const StartCase cases[] = {
       {"plain", false, false, false,
        {"LoadDefaultProfile", "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
@@ -56,6 +56,7 @@ TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
         "SetCaretLocatorState 1", "StartWinEventHook", "StartWinEventHook", "CreatePointerLocator",
         "RegisterHotKeys", "EnableMouseHook"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);
@@ -127,8 +128,7 @@ TEST(ServiceMode, LeavingConfigurationModeRestoresNormalWork) {
   EXPECT_EQ(core.State().configWindow, 0u);
   EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{640, 480}));
   // Filter windows stay open when leaving.
-  EXPECT_EQ(host.calls,
-            (Calls{"RegisterHotKeys", "EnableInactivityTimer on", "RepaintLocator"}));
+  EXPECT_EQ(host.calls, (Calls{"RegisterHotKeys", "EnableInactivityTimer on", "RepaintLocator"}));
 }
 
 struct LeaveCase {
@@ -140,6 +140,7 @@ struct LeaveCase {
 };
 
 TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
+  // clang-format off
   const LeaveCase cases[] = {
       {"caret wanted, none yet", false, true, false,
        {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook",
@@ -153,6 +154,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
        {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook", "FreeCaretLocator",
         "StartWinEventHook"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);
@@ -191,20 +193,21 @@ TEST(ServiceMode, LeavingAndEnteringAreIdempotent) {
     int registrations;                  // after start-up
     int withdrawals;
   };
+  // clang-format off
   const Case cases[] = {
       {"leaving a normal service", false, {1, 1, 0, 7}, 0, 0},
       {"entering twice, leaving twice", false, {2, 2, 1, 1}, 1, 2},
       {"started by the configuration program", true, {1, 1}, 1, 0},
       {"back and forth", false, {2, 1, 2, 1}, 2, 2},
   };
+  // clang-format on
   for (const Case& c : cases) {
     FakeHost host;
     TServiceCore core(host);
     core.Start(c.startedByConfig);
     host.calls.clear();
     for (std::uintptr_t mode : c.modes) EXPECT_EQ(core.OnSetMode(mode, 0), 1) << c.name;
-    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "RegisterHotKeys"),
-              c.registrations)
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "RegisterHotKeys"), c.registrations)
         << c.name;
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "UnregisterAllHotKeys"),
               c.withdrawals)
@@ -259,8 +262,7 @@ TEST(ServiceMessages, CopyDataAdoptsTheRecordAndRefreshesWhatIsShown) {
   block[573] = 77;  // caretOpacity
   EXPECT_EQ(core.OnCopyData(block.data(), block.size()), 0);
   EXPECT_EQ(core.Config().version, 0);
-  EXPECT_EQ(host.calls,
-            (Calls{"ApplyLocatorSettings", "RepaintLocator", "SetCaretOpacity 77"}));
+  EXPECT_EQ(host.calls, (Calls{"ApplyLocatorSettings", "RepaintLocator", "SetCaretOpacity 77"}));
 
   host.calls.clear();
   EXPECT_EQ(core.OnCopyData(block.data(), 611), 0);
@@ -289,6 +291,7 @@ void RunCases(const MessageCase* begin, const MessageCase* end,
 }
 
 TEST(ServiceMessages, PreviewMessages) {
+  // clang-format off
   const MessageCase withoutCaret[] = {
       {"locator shown", Preview::Pointer, Preview::kShow, 1, {"ShowPointerLocator -1,-1 show"}},
       {"locator hidden", Preview::Pointer, Preview::kHide, 1, {"ShowPointerLocator 0,0 hide"}},
@@ -298,18 +301,22 @@ TEST(ServiceMessages, PreviewMessages) {
       {"caret position without window", Preview::CaretPosition, 0x00C80190, 0, {}},
       {"unknown", 3, 0, 1, {}},
   };
+  // clang-format on
   RunCases(std::begin(withoutCaret), std::end(withoutCaret), &TServiceCore::OnPreview,
            [](FakeHost&) {});
+  // clang-format off
   const MessageCase withCaret[] = {
       {"caret position", Preview::CaretPosition, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
       {"caret position left of the primary screen", Preview::CaretPosition, 0x0064FF38, 1,
        {"PreviewCaretAt -200,100"}},
   };
+  // clang-format on
   RunCases(std::begin(withCaret), std::end(withCaret), &TServiceCore::OnPreview,
            [](FakeHost& host) { host.caretExists = true; });
 }
 
 TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
+  // clang-format off
   const MessageCase cases[] = {
       {"frame closed", Filters::FrameClosed, 0, 1, {"Free Frame"}},
       {"open frame", Filters::OpenFrame, 0, 1, {"Open Frame"}},
@@ -322,10 +329,12 @@ TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
       {"unknown", 3, 0, 1, {}},
       {"unknown high", 1000, 0, 1, {}},
   };
+  // clang-format on
   RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters, [](FakeHost&) {});
 }
 
 TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
+  // clang-format off
   const MessageCase cases[] = {
       {"open frame again", Filters::OpenFrame, 0, 0, {}},
       {"close frame", Filters::CloseFrame, 0, 1, {"Close Frame"}},
@@ -333,6 +342,7 @@ TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
       {"settings closed", Filters::SettingsClosed, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
       {"templates closed", Filters::TemplatesClosed, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
   };
+  // clang-format on
   RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters,
            [](FakeHost& host) { host.openFilterWindows = {FilterWindowKind::Frame}; });
   const MessageCase settingsOpen[] = {{"settings already open", Filters::OpenSettings, 0, 1, {}}};
@@ -340,10 +350,12 @@ TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
            [](FakeHost& host) {
              host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings};
            });
+  // clang-format off
   const MessageCase templatesOpen[] = {
       {"templates again", Filters::OpenTemplates, 0, 0, {}},
       {"settings while templates are open", Filters::OpenSettings, 0, 0, {}},
   };
+  // clang-format on
   RunCases(std::begin(templatesOpen), std::end(templatesOpen), &TServiceCore::OnFilters,
            [](FakeHost& host) {
              host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Templates};
@@ -370,6 +382,7 @@ TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
     bool caret;
     Calls calls;
   };
+  // clang-format off
   const Case cases[] = {
       {{FilterWindowKind::Settings, FilterWindowKind::Lens}, true, {"BringApplicationToFront"}},
       {{FilterWindowKind::Templates}, false, {"BringApplicationToFront"}},
@@ -378,6 +391,7 @@ TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
       {{FilterWindowKind::Frame}, true, {}},
       {{}, false, {}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     host.openFilterWindows = c.open;
@@ -403,6 +417,7 @@ struct CaretSwitchCase {
 TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
   constexpr auto N = kServiceModeNormal;
   constexpr auto C = kServiceModeConfiguration;
+  // clang-format off
   const CaretSwitchCase cases[] = {
       {"toggle on, nothing yet", CaretSwitch::Toggle, N, false, false, false,
        {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"},
@@ -426,6 +441,7 @@ TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
       {"off in configuration mode", CaretSwitch::Off, C, true, true, false,
        {"FreeCaretLocator", "FreeWinEventHook"}, C, false},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeServiceHost.h"
-
 #include <vector>
 
+#include "FakeServiceHost.h"
 #include "service/uformMain.h"
 
 namespace vxl {
