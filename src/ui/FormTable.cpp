@@ -69,8 +69,8 @@ constexpr std::array<KindTraits, 27> kKinds{{
   {Kind::Timer,       "TTimer",          0, EventBit(Event::Timer), kDisabled, 0, 0},
   {Kind::PopupMenu,   "TPopupMenu",      0, EventBit(Event::Popup), 0, 0, 0},
   {Kind::MenuItem,    "TMenuItem",       0, kClick, kChecked | kDisabled | kHidden | kBold, kCaption, 0},
-  {Kind::OpenDialog,  "TOpenDialog",     0, 0, 0, kTitleFilter, 0},
-  {Kind::SaveDialog,  "TSaveDialog",     0, 0, 0, kTitleFilter, 0},
+  {Kind::OpenDialog,  "TOpenDialog",     0, 0, kMustExist | kResizable, kTitleFilter, 0},
+  {Kind::SaveDialog,  "TSaveDialog",     0, 0, kOverwritePrompt | kResizable, kTitleFilter, 0},
 }};
 // clang-format on
 
@@ -158,6 +158,7 @@ class Checker {
       }
       if (r.increment <= 0) Problem(decl, "increment must be positive");
     }
+    if (decl.kind == Kind::Timer && decl.interval <= 0) Problem(decl, "interval must be positive");
     if (decl.kind == Kind::TextGrid) {
       const GridShape& g = decl.grid;
       if (g.cols < 1 || g.fixedCols < 0 || g.fixedCols >= g.cols || g.rows < 0) {

@@ -88,6 +88,10 @@ enum Flag : std::uint32_t {
   kNoSystemMenu = 1u << 21,
   kStayOnTop = 1u << 22,
   kCentreScreen = 1u << 23,
+  // File dialog rows only.
+  kMustExist = 1u << 24,        // open: the file must exist
+  kOverwritePrompt = 1u << 25,  // save: ask before replacing a file
+  kResizable = 1u << 26,
 };
 
 // A colour value 0x00BBGGRR; system colours as 0x80000000 | index.
@@ -151,6 +155,9 @@ struct ComponentDecl {
   int dropDownWidth = 0;  // combo box, colour picker at 100 %; 0 = control width
   GridShape grid{};
   int fontHeight = 0;                    // pixels at 100 %; 0 = the form's
+  int interval = 1000;                   // timer, milliseconds
+  std::string filter{};                  // file dialog: "Description|*.ext|..."
+  std::string defaultExt{};              // file dialog: extension given to a bare name
   std::uint32_t colour = kNoColour;      // background, or a picker's colour
   std::uint32_t textColour = kNoColour;  // label, panel
   std::vector<Binding> events{};
