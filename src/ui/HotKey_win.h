@@ -3,8 +3,9 @@
 // Ctrl, 0x8000 Alt); OnChange reports a new combination.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include <cstdint>
 

@@ -2,8 +2,9 @@
 // row is its value, and the base the text grid builds on.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include "ui/Control_win.h"
 

@@ -4,8 +4,9 @@
 // the active one.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include "ui/Control_win.h"
 

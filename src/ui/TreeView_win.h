@@ -3,8 +3,9 @@
 // index, which is also the value OnChange reports for the selection.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include "common/uclMsgLoc.h"
 #include "ui/Control_win.h"
