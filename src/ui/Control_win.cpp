@@ -5,6 +5,7 @@
 
 #include "common/Encoding.h"
 #include "ui/CustomForm_win.h"
+#include "ui/TabControl_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl::ui {
@@ -192,7 +193,23 @@ bool TControl::OnNotify(NMHDR&, LRESULT&) { return false; }
 bool TControl::OnScroll(WORD) { return false; }
 bool TControl::OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
 bool TControl::OnMeasureItem(MEASUREITEMSTRUCT&) { return false; }
-HBRUSH TControl::OnCtlColor(HDC) { return nullptr; }
+HBRUSH TControl::OnCtlColor(HDC dc) {
+  // Text on a tab sheet stands on the page's body, not on the form's face.
+  switch (ComponentKind()) {
+    case Kind::Label:
+    case Kind::CheckBox:
+    case Kind::RadioButton:
+    case Kind::GroupBox:
+    case Kind::TrackBar: break;
+    default: return nullptr;
+  }
+  for (const TControl* p = parent_; p; p = p->parent_) {
+    if (p->ComponentKind() == Kind::TabSheet) {
+      return static_cast<TPageControl*>(p->parent_)->BodyBrush(dc, handle_);
+    }
+  }
+  return nullptr;
+}
 void TControl::OnAccelerator() { SetFocus(); }
 
 std::string TControl::WindowText() const {

@@ -11,9 +11,6 @@
 namespace vxl::ui {
 namespace {
 
-// Control identifiers: the row index above this, unique in a form or frame.
-constexpr int kFirstControlId = 1000;
-
 const ComponentDecl& RootRow(const FormTable& table) {
   static const ComponentDecl kEmpty{.kind = Kind::Form};
   return table.empty() ? kEmpty : table.front();
@@ -45,7 +42,7 @@ TComponent* TCustomForm::Component(std::string_view name) const {
 }
 
 TControl* TCustomForm::ControlById(int id) const {
-  const int index = id - kFirstControlId - 1;
+  const int index = id - kFirstControlId - 1;  // the root is row 0
   if (index < 0 || index >= static_cast<int>(components_.size())) return nullptr;
   return dynamic_cast<TControl*>(components_[static_cast<std::size_t>(index)].get());
 }

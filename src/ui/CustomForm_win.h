@@ -25,6 +25,10 @@ namespace vxl::ui {
 class TControl;
 class TButton;
 
+// The control identifier of the window built for table row r is
+// kFirstControlId + r: unique within a form or frame, and known to tests.
+inline constexpr int kFirstControlId = 1000;
+
 // Handlers of a form's class by the names its table binds.
 using HandlerList = std::vector<std::pair<std::string, EventHandler>>;
 

@@ -233,8 +233,23 @@ class Checker {
   int cancels_ = 0;
 };
 
+// The radio button of a parent's group that Tab stops at: the checked
+// one, else the first; -1 when the parent has none.
+int RadioStop(const FormTable& table, const std::string& parent) {
+  int first = -1;
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    const ComponentDecl& decl = table[i];
+    if (decl.parent != parent || decl.kind != Kind::RadioButton) continue;
+    if (decl.flags & (kHidden | kDisabled | kNoTabStop)) continue;
+    if (decl.flags & kChecked) return static_cast<int>(i);
+    if (first < 0) first = static_cast<int>(i);
+  }
+  return first;
+}
+
 void WalkTabOrder(const FormTable& table, const std::string& parent, std::vector<int>& order) {
   bool sheetTaken = false;
+  const int radioStop = RadioStop(table, parent);
   for (std::size_t i = 1; i < table.size(); ++i) {
     const ComponentDecl& decl = table[i];
     if (decl.parent != parent) continue;
@@ -243,7 +258,9 @@ void WalkTabOrder(const FormTable& table, const std::string& parent, std::vector
       if (sheetTaken) continue;
       sheetTaken = true;
     }
-    if (IsFocusable(decl.kind) && !(decl.flags & kNoTabStop)) order.push_back(static_cast<int>(i));
+    const bool stops = IsFocusable(decl.kind) && !(decl.flags & kNoTabStop) &&
+                       (decl.kind != Kind::RadioButton || static_cast<int>(i) == radioStop);
+    if (stops) order.push_back(static_cast<int>(i));
     WalkTabOrder(table, decl.name, order);
   }
 }

@@ -205,7 +205,8 @@ int FindRow(const FormTable& table, std::string_view name);
 // The focusable rows, visible and enabled as designed, in the order Tab
 // visits them: children in declaration order, each container's children at
 // the container's place; of a TabControl only its first sheet, which is the
-// one shown at creation.
+// one shown at creation; of the radio buttons of one parent only the checked
+// one (or the first), as arrows move within the group.
 std::vector<int> TabOrder(const FormTable& table);
 
 // The accelerator character of a caption ("&Fichier" -> U'f'), lower case

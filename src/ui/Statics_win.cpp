@@ -78,6 +78,11 @@ void TLabel::OnAccelerator() {
   if (TControl* target = FocusControl()) target->SetFocus();
 }
 
+HBRUSH TLabel::OnCtlColor(HDC dc) {
+  if (HBRUSH own = colours_.Apply(dc, Decl())) return own;
+  return TControl::OnCtlColor(dc);
+}
+
 bool TLabel::OnCommand(WORD code) {
   if (code != STN_CLICKED) return false;
   Fire(Event::Click);

@@ -34,7 +34,7 @@ class TLabel final : public TControl {
   RECT PixelRect() const override;
   void SetTextProperty(std::string_view property, const std::string& value) override;
   bool OnCommand(WORD code) override;
-  HBRUSH OnCtlColor(HDC dc) override { return colours_.Apply(dc, Decl()); }
+  HBRUSH OnCtlColor(HDC dc) override;
 
  protected:
   const wchar_t* WindowClass() const override { return L"STATIC"; }

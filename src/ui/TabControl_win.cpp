@@ -1,6 +1,7 @@
 #include "ui/TabControl_win.h"
 
 #include "common/Encoding.h"
+#include "ui/CustomForm_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl::ui {
@@ -29,12 +30,44 @@ void TPageControl::SetSheetCaption(const TTabSheet& sheet, const std::string& ca
 }
 
 RECT TPageControl::PageRect() const {
-  RECT r = PixelRect();
-  ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+  // The page area of the design, scaled like everything else, so that the
+  // sheets' controls keep their proportions; only if the tabs came out
+  // taller than designed does the page start below them.
+  const RECT control = PixelRect();
+  const Bounds page = ScaleBounds(TabPageArea(DesignBounds()), Form().Scale());
+  RECT r{control.left + page.left, control.top + page.top, control.left + page.Right(),
+         control.top + page.Bottom()};
+  RECT shown = control;
+  ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&shown));
+  if (shown.top > r.top) r.top = shown.top;
   return r;
 }
 
+HBRUSH TPageControl::BodyBrush(HDC dc, HWND control) {
+  RECT tab{};
+  ::GetWindowRect(Handle(), &tab);
+  if (!body_) {
+    win::WindowDC screen(Handle());
+    win::UniqueMemoryDC memory(::CreateCompatibleDC(screen.get()));
+    win::UniqueBitmap picture(
+        ::CreateCompatibleBitmap(screen.get(), tab.right - tab.left, tab.bottom - tab.top));
+    {
+      win::SelectGuard select(memory.get(), picture.get());
+      ::SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    body_.reset(::CreatePatternBrush(picture.get()));
+  }
+  // The pattern starts at the tab control's corner, wherever the control is.
+  RECT at{};
+  ::GetWindowRect(control, &at);
+  ::SetBrushOrgEx(dc, tab.left - at.left, tab.top - at.top, nullptr);
+  ::SetBkMode(dc, TRANSPARENT);
+  return body_.get();
+}
+
 void TPageControl::ApplyScale() {
+  body_.reset();
   TControl::ApplyScale();
   // The tabs' height follows the font; the sheets' controls follow the tabs.
   for (TControl* sheet : Children()) {

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "ui/Control_win.h"
+#include "ui/WinHandles_win.h"
 
 namespace vxl::ui {
 
@@ -25,6 +26,10 @@ class TPageControl final : public TControl {
   // The page area, in the form's client pixels.
   RECT PageRect() const;
 
+  // The brush that paints the page body behind a control on a sheet, so
+  // that labels and check boxes there take the themed page's look.
+  HBRUSH BodyBrush(HDC dc, HWND control);
+
   void AddSheet(TTabSheet& sheet);
   void SetSheetCaption(const TTabSheet& sheet, const std::string& caption);
   void ApplyScale() override;
@@ -39,6 +44,7 @@ class TPageControl final : public TControl {
 
   std::vector<TTabSheet*> sheets_;
   int active_ = 0;
+  win::UniqueBrush body_;  // a picture of the control, dropped when it is resized
 };
 
 class TTabSheet final : public TControl {

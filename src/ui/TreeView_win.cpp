@@ -82,6 +82,14 @@ int TTreeView::NodeLevel(int index) const {
   return index >= 0 && index < NodeCount() ? nodes_[static_cast<std::size_t>(index)].level : -1;
 }
 
+RECT TTreeView::NodeRect(int index) const {
+  RECT r{};
+  if (index >= 0 && index < NodeCount()) {
+    TreeView_GetItemRect(Handle(), nodes_[static_cast<std::size_t>(index)].item, &r, TRUE);
+  }
+  return r;
+}
+
 void TTreeView::SetNodeCaption(int index, const std::string& caption) {
   if (index < 0 || index >= NodeCount()) return;
   std::wstring text = win::Widen(caption);

@@ -19,6 +19,8 @@ class TTreeView final : public TControl, public ITreeCaptions {
   void SetSelectedIndex(int index);
   std::string NodeText(int index) const;
   int NodeLevel(int index) const;
+  // The rectangle of a node's text in the tree's client area.
+  RECT NodeRect(int index) const;
 
   // ITreeCaptions
   int NodeCount() const override { return static_cast<int>(nodes_.size()); }

@@ -29,6 +29,10 @@ FormTable SamplePage() {
     {.kind = Kind::CheckBox, .name = "chkOne", .parent = "tsOne", .at = {4, 4, 60, 17}},
     {.kind = Kind::TabSheet, .name = "tsTwo", .parent = "pgc", .caption = "Deux"},
     {.kind = Kind::CheckBox, .name = "chkTwo", .parent = "tsTwo", .at = {4, 4, 60, 17}},
+    {.kind = Kind::RadioButton, .name = "radOne", .parent = "frmSample", .at = {8, 136, 60, 17}},
+    {.kind = Kind::RadioButton, .name = "radTwo", .parent = "frmSample", .at = {70, 136, 60, 17},
+     .flags = kChecked},
+    {.kind = Kind::RadioButton, .name = "radThree", .parent = "grpMain", .at = {70, 50, 60, 17}},
     {.kind = Kind::Button, .name = "btnOk", .parent = "frmSample", .at = {130, 160, 75, 25},
      .caption = "&OK", .flags = kDefault, .events = {{Event::Click, "btnOkClick"}}},
     {.kind = Kind::Button, .name = "btnCancel", .parent = "frmSample", .at = {215, 160, 75, 25},
@@ -131,9 +135,11 @@ TEST(FormTable, TabWalksContainersInPlaceAndSkipsWhatCannotTakeFocus) {
   std::vector<std::string> names;
   for (int row : TabOrder(table)) names.push_back(table[static_cast<std::size_t>(row)].name);
   // The group's edit comes before edtName although declared after the
-  // label; the up-down, the hidden button and the second sheet stay out.
-  EXPECT_EQ(names, (std::vector<std::string>{"edtWidth", "edtName", "pgc", "chkOne", "btnOk",
-                                             "btnCancel"}));
+  // label; the up-down, the hidden button and the second sheet stay out; of
+  // the form's radio buttons only the checked one stops, of the group's its
+  // only one.
+  EXPECT_EQ(names, (std::vector<std::string>{"edtWidth", "radThree", "edtName", "pgc", "chkOne",
+                                             "radTwo", "btnOk", "btnCancel"}));
 }
 
 TEST(FormTable, PropertiesArePublishedByKindWhateverTheirCase) {

@@ -1,0 +1,198 @@
+#include "Gallery_win.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "GalleryTable.h"
+#include "common/MessageBoxes_win.h"
+#include "common/WinFileSystem_win.h"
+#include "common/uclLocalizer.h"
+#include "ui/Buttons_win.h"
+#include "ui/Control_win.h"
+#include "ui/Edits_win.h"
+#include "ui/HotKey_win.h"
+#include "ui/ListView_win.h"
+#include "ui/Lists_win.h"
+#include "ui/Ranges_win.h"
+#include "ui/TabControl_win.h"
+#include "ui/Timer_win.h"
+#include "ui/TreeView_win.h"
+
+namespace gallery {
+
+using namespace vxl::ui;
+
+namespace {
+// The up-down refuses this value, to show that a handler can.
+constexpr int kRefusedSpinValue = 8;
+}  // namespace
+
+TGallery::TGallery() : TForm(GalleryTable(), kGalleryClass) {}
+
+bool TGallery::Create(int zoom) {
+  const bool created =
+      TForm::Create(Handlers(*this, {
+                                        {"LogEvent", &TGallery::LogEvent},
+                                        {"udnSpinChanging", &TGallery::udnSpinChanging},
+                                        {"FormCloseQuery", &TGallery::FormCloseQuery},
+                                        {"tmrTickTimer", &TGallery::tmrTickTimer},
+                                        {"FormKeyDown", &TGallery::FormKeyDown},
+                                    }));
+  if (!created) return false;
+  for (const std::string& problem : BuildProblems()) Log("problem: " + problem);
+  if (zoom != kNoZoom) ScaleBy(zoom);
+  return true;
+}
+
+void TGallery::Log(const std::string& line) {
+  if (auto* journal = Find<TMemo>("memJournal")) {
+    journal->SetTextValue(journal->Text() + line + "\r\n");
+    ::SendMessageW(journal->Handle(), EM_SCROLLCARET, 0, 0);
+  }
+}
+
+void TGallery::LogEvent(TEvent& event) {
+  std::string value = std::to_string(event.value);
+  if (auto* edit = dynamic_cast<TCustomEdit*>(&event.sender)) {
+    // One journal line per event, whatever the memo holds.
+    value.clear();
+    for (char c : edit->Text()) {
+      if (c == '\n')
+        value += '|';
+      else if (c != '\r')
+        value += c;
+    }
+  }
+  Log(event.sender.Name() + "." + EventName(event.event) + " " + value);
+}
+
+void TGallery::udnSpinChanging(TEvent& event) {
+  event.allow = event.value != kRefusedSpinValue;
+  Log("udnSpin.OnChanging " + std::to_string(event.value) + (event.allow ? "" : " refused"));
+}
+
+void TGallery::FormCloseQuery(TEvent& event) {
+  Log("frmGallery.OnCloseQuery");
+  (void)event;
+}
+
+void TGallery::FormKeyDown(TEvent& event) {
+  // F12 marks the end of a test's keys: journalled and used up.
+  if (event.key != VK_F12) return;
+  Log("frmGallery.OnKeyDown F12");
+  event.key = 0;
+}
+
+void TGallery::tmrTickTimer(TEvent& event) {
+  Log("tmrTick.OnTimer");
+  if (auto* timer = dynamic_cast<TTimer*>(&event.sender)) timer->SetEnabled(false);
+}
+
+bool TGallery::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (message != WM_COPYDATA) return false;
+  const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  if (data.dwData != kCommandData) return false;
+  result = RunCommand(std::string(static_cast<const char*>(data.lpData), data.cbData));
+  return true;
+}
+
+LRESULT TGallery::RunCommand(const std::string& command) {
+  std::istringstream words(command);
+  std::string verb;
+  words >> verb;
+  if (verb == "clear") {
+    if (auto* journal = Find<TMemo>("memJournal")) journal->SetTextValue("");
+    return true;
+  }
+  if (verb == "scale") {
+    int zoom = kNoZoom;
+    words >> zoom;
+    ScaleBy(zoom);
+    return true;
+  }
+  if (verb == "timer") {
+    if (auto* timer = Find<TTimer>("tmrTick")) timer->SetEnabled(true);
+    return true;
+  }
+  std::string name;
+  words >> name;
+  // The value is everything after the name and one blank, line ends kept.
+  std::string rest;
+  if (words.tellg() >= 0) rest = command.substr(static_cast<std::size_t>(words.tellg()));
+  if (!rest.empty() && rest.front() == ' ') rest.erase(0, 1);
+  if (verb == "set") return SetFromCode(name, rest);
+  if (verb == "localize") return Localize(name, rest);
+  if (verb == "point") {
+    const POINT p = PointOf(name, std::atoi(rest.c_str()));
+    return MAKELONG(p.x, p.y);
+  }
+  return 0;
+}
+
+POINT TGallery::PointOf(const std::string& name, int index) const {
+  auto* control = Find<TControl>(name);
+  if (!control) return {0, 0};
+  HWND wnd = control->Handle();
+  RECT r{};
+  if (dynamic_cast<TListBox*>(control)) {
+    ::SendMessageW(wnd, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  } else if (auto* combo = dynamic_cast<TCustomCombo*>(control); combo && combo->DroppedDown()) {
+    wnd = combo->ListHandle();
+    ::SendMessageW(wnd, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  } else if (auto* tree = dynamic_cast<TTreeView*>(control)) {
+    r = tree->NodeRect(index);
+  } else if (dynamic_cast<TPageControl*>(control)) {
+    ::SendMessageW(wnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  } else if (dynamic_cast<TCustomListView*>(control)) {
+    ListView_GetItemRect(wnd, index, &r, LVIR_LABEL);
+  } else {
+    ::GetClientRect(wnd, &r);
+  }
+  POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ::ClientToScreen(wnd, &middle);
+  return middle;
+}
+
+bool TGallery::SetFromCode(const std::string& name, const std::string& value) {
+  TComponent* component = Component(name);
+  const int number = static_cast<int>(std::strtol(value.c_str(), nullptr, 0));
+  if (auto* check = dynamic_cast<TCheckBox*>(component)) {
+    check->SetChecked(number != 0);
+  } else if (auto* radio = dynamic_cast<TRadioButton*>(component)) {
+    radio->SetChecked(number != 0);
+  } else if (auto* edit = dynamic_cast<TCustomEdit*>(component)) {
+    edit->SetTextValue(value);
+  } else if (auto* upDown = dynamic_cast<TUpDown*>(component)) {
+    upDown->SetPosition(number);
+  } else if (auto* track = dynamic_cast<TTrackBar*>(component)) {
+    track->SetPosition(number);
+  } else if (auto* combo = dynamic_cast<TCustomCombo*>(component)) {
+    combo->SetItemIndex(number);
+  } else if (auto* list = dynamic_cast<TListBox*>(component)) {
+    list->SetItemIndex(number);
+  } else if (auto* tree = dynamic_cast<TTreeView*>(component)) {
+    tree->SetSelectedIndex(number);
+  } else if (auto* hotKey = dynamic_cast<THotKey*>(component)) {
+    hotKey->SetHotKey(static_cast<std::uint32_t>(number));
+  } else if (auto* view = dynamic_cast<TListView*>(component)) {
+    view->SetItemIndex(number);
+  } else if (auto* pages = dynamic_cast<TPageControl*>(component)) {
+    pages->SetActivePageIndex(number);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool TGallery::Localize(const std::string& folder, const std::string& language) {
+  vxl::win::TWinFileSystem files;
+  vxl::win::TWinMessageBoxes boxes;
+  vxl::TFormLocalizer localizer(files, boxes, "Francais", folder, language);
+  localizer.SetControl(this);
+  localizer.Localize(true);
+  return localizer.FileFound();
+}
+
+}  // namespace gallery
