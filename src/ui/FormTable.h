@@ -101,7 +101,7 @@ constexpr std::uint32_t SystemColour(int index) {
 }
 
 // Left, top, width and height in pixels at 100 %, relative to the parent's
-// client area. A label of width 0 takes the width of its text.
+// client area. A label of width 0 takes the size of its text.
 struct Bounds {
   int left = 0;
   int top = 0;

@@ -49,8 +49,14 @@ RECT TLabel::PixelRect() const {
   RECT extent{0, 0, 0, 0};
   ::DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &extent,
               DT_CALCRECT | DT_SINGLELINE);
-  if (DesignBounds().width == 0) r.right = r.left + extent.right;
-  if (DesignBounds().height == 0) r.bottom = r.top + extent.bottom;
+  // A label without a width is sized by its text, its height included, so
+  // that no font cuts its descenders.
+  if (DesignBounds().width == 0) {
+    r.right = r.left + extent.right;
+    r.bottom = r.top + extent.bottom;
+  } else if (DesignBounds().height == 0) {
+    r.bottom = r.top + extent.bottom;
+  }
   return r;
 }
 

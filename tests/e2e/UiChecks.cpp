@@ -72,8 +72,10 @@ class ComScope {
 std::wstring ObjectName(HWND control) {
   ComScope com;
   IAccessible* object = nullptr;
+  // __uuidof: MinGW's IID_IAccessible symbol does not link to the GUID.
   if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible, reinterpret_cast<void**>(&object))) ||
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))) ||
       !object) {
     return {};
   }

@@ -110,6 +110,9 @@ LRESULT TGallery::RunCommand(const std::string& command) {
     int zoom = kNoZoom;
     words >> zoom;
     ScaleBy(zoom);
+    // Painted before the answer, so that a screenshot taken then shows it.
+    ::RedrawWindow(Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return true;
   }
   if (verb == "timer") {
