@@ -9,7 +9,7 @@ file(GLOB VXL_WIN_SHARED_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/*_win.cpp)
 add_library(vexilor_win STATIC ${VXL_WIN_SHARED_SOURCES})
 target_link_libraries(vexilor_win PUBLIC vexilor_core user32 gdi32 shell32
-                      advapi32 msimg32 ole32 oleaut32 oleacc comctl32)
+                      advapi32 msimg32 ole32 oleaut32 oleacc comctl32 comdlg32)
 vxl_strict_warnings(vexilor_win)
 
 # Resources every program carries (src/ui/res): the icon, drawn at build

@@ -1,13 +1,17 @@
 // The one place that knows which class each kind of row builds.
 #include "ui/Buttons_win.h"
+#include "ui/ColorPickCombo_win.h"
 #include "ui/CustomForm_win.h"
 #include "ui/Edits_win.h"
+#include "ui/FileDialogs_win.h"
 #include "ui/HotKey_win.h"
 #include "ui/ListView_win.h"
 #include "ui/Lists_win.h"
+#include "ui/Menus_win.h"
 #include "ui/Ranges_win.h"
 #include "ui/Statics_win.h"
 #include "ui/TabControl_win.h"
+#include "ui/TextGrid_win.h"
 #include "ui/Timer_win.h"
 #include "ui/TreeView_win.h"
 
@@ -46,7 +50,13 @@ std::unique_ptr<TComponent> TCustomForm::CreateComponent(const ComponentDecl& de
     case Kind::HotKey: return Make<THotKey>(decl, *this, parent);
     case Kind::ListView: return Make<TListView>(decl, *this, parent);
     case Kind::PaintBox: return Make<TPaintBox>(decl, *this, parent);
+    case Kind::TextGrid: return Make<TTextGrid>(decl, *this, parent);
+    case Kind::ColorPicker: return Make<TColorPickCombo>(decl, *this, parent);
     case Kind::Timer: return std::make_unique<TTimer>(decl, *this);
+    case Kind::PopupMenu: return std::make_unique<TPopupMenu>(decl, *this);
+    case Kind::MenuItem: return std::make_unique<TMenuItem>(decl, *this, parentComponent);
+    case Kind::OpenDialog: return std::make_unique<TOpenDialog>(decl, *this);
+    case Kind::SaveDialog: return std::make_unique<TSaveDialog>(decl, *this);
     default: break;
   }
   return std::make_unique<TComponent>(decl, this);

@@ -42,9 +42,11 @@ DWORD TCustomCombo::Style() const {
 
 void TCustomCombo::AfterCreate() {
   WriteItems(Handle(), CB_RESETCONTENT, CB_ADDSTRING, Decl().items);
-  if (Decl().visibleItems > 0) ::SendMessageW(Handle(), CB_SETMINVISIBLE, Decl().visibleItems, 0);
+  ::SendMessageW(Handle(), CB_SETMINVISIBLE, VisibleItems(), 0);
   dropDownWidth_ = Decl().dropDownWidth;
 }
+
+int TCustomCombo::VisibleItems() const { return Decl().visibleItems > 0 ? Decl().visibleItems : 8; }
 
 int TCustomCombo::DesignItemHeight() const {
   return Decl().itemHeight > 0 ? Decl().itemHeight : kDefaultFontHeight + 3;
@@ -61,7 +63,7 @@ void TCustomCombo::ApplyScale() {
   // A combo box takes the height it is given as the height of its open
   // list and sizes its field by the font: pass both, then bring the field
   // to the height the table asks for.
-  const int visible = Decl().visibleItems > 0 ? Decl().visibleItems : 8;
+  const int visible = VisibleItems();
   ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left,
                  fieldHeight + visible * itemHeight + 2, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT now{};

@@ -37,6 +37,8 @@ class TCustomCombo : public TControl {
   void CheckChange();
   // Height of the list's entries at 100 %.
   virtual int DesignItemHeight() const;
+  // Entries the open list shows without scrolling.
+  virtual int VisibleItems() const;
 
  private:
   int itemIndex_ = -1;

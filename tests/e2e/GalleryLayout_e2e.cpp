@@ -57,34 +57,6 @@ std::vector<std::wstring> ListEntries(HWND control, UINT countMessage, UINT text
   return entries;
 }
 
-// The text of the tip the gallery shows, once it shows one.
-std::wstring ShownHint(DWORD processId) {
-  std::wstring text;
-  e2e::WaitUntil(
-      [&] {
-        for (HWND tip : e2e::TopLevelWindows(L"tooltips_class32", processId)) {
-          if (!::IsWindowVisible(tip)) continue;
-          wchar_t buffer[256] = L"";
-          e2e::Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-          text = buffer;
-          return !text.empty();
-        }
-        return false;
-      },
-      5000);
-  return text;
-}
-
-std::wstring HintOver(const GalleryProcess& gallery, const char* name) {
-  const POINT away = gallery.Centre("lblJournal");
-  const POINT over = gallery.Centre(name);
-  e2e::XdoTool(L"mousemove " + std::to_wstring(away.x) + L" " + std::to_wstring(away.y) +
-               L" mousemove " + std::to_wstring(over.x) + L" " + std::to_wstring(over.y));
-  DWORD processId = 0;
-  ::GetWindowThreadProcessId(gallery.Form(), &processId);
-  return ShownHint(processId);
-}
-
 TEST(GalleryLanguage, LngSectionRelabelsByNameAndKeepsTag999) {
   TempFolder folder;
   folder.Write(L"English.Lng",
@@ -107,7 +79,7 @@ TEST(GalleryLanguage, LngSectionRelabelsByNameAndKeepsTag999) {
                "edtName.Items+1=Not a list\r\n");
   GalleryProcess gallery;
   ASSERT_NE(gallery.Form(), nullptr);
-  EXPECT_EQ(HintOver(gallery, "btnPlain"), L"Appliquer les réglages");
+  EXPECT_EQ(gallery.HintAt(gallery.Centre("btnPlain")), L"Appliquer les réglages");
   ASSERT_NE(gallery.Command("localize " + vxl::win::Narrow(folder.Path()) + " English"), 0);
 
   EXPECT_EQ(e2e::WindowText(gallery.Form()), L"Control gallery");
@@ -122,7 +94,7 @@ TEST(GalleryLanguage, LngSectionRelabelsByNameAndKeepsTag999) {
   EXPECT_EQ(ListEntries(gallery.Control("lstItems"), LB_GETCOUNT, LB_GETTEXT),
             (std::vector<std::wstring>{L"One", L"Two"}));
   EXPECT_EQ(gallery.Text("edtName"), L"");
-  EXPECT_EQ(HintOver(gallery, "btnPlain"), L"Apply the settings");
+  EXPECT_EQ(gallery.HintAt(gallery.Centre("btnPlain")), L"Apply the settings");
 }
 
 struct Placed {
@@ -146,17 +118,18 @@ TEST(GalleryScale, OneHundredFiftyPercentKeepsEveryRectangleInProportion) {
   GalleryProcess gallery;
   ASSERT_NE(gallery.Form(), nullptr);
   const std::vector<Placed> before = Rectangles(gallery);
+  const vxl::ui::Bounds& design = gallery::GalleryTable().front().at;
   RECT client{};
   ::GetClientRect(gallery.Form(), &client);
-  ASSERT_EQ(client.right, 560);
-  ASSERT_EQ(client.bottom, 452);
+  ASSERT_EQ(client.right, design.width);
+  ASSERT_EQ(client.bottom, design.height);
   e2e::SaveScreenshot(L"gallery-100");
 
   ASSERT_NE(gallery.Command("scale 1500"), 0);
   e2e::SaveScreenshot(L"gallery-150");
   ::GetClientRect(gallery.Form(), &client);
-  EXPECT_EQ(client.right, 840);
-  EXPECT_EQ(client.bottom, 678);
+  EXPECT_EQ(client.right, design.width * 3 / 2);
+  EXPECT_EQ(client.bottom, design.height * 3 / 2);
   const std::vector<Placed> after = Rectangles(gallery);
   ASSERT_EQ(after.size(), before.size());
   ASSERT_GE(after.size(), 30u);

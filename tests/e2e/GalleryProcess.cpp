@@ -81,6 +81,31 @@ POINT GalleryProcess::EntryPoint(std::string_view name, int index) const {
   return {static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
 }
 
+std::wstring GalleryProcess::HintAt(POINT p) const {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(form_, &processId);
+  const auto shownTip = [&](std::wstring& text) {
+    for (HWND tip : TopLevelWindows(L"tooltips_class32", processId)) {
+      if (!::IsWindowVisible(tip)) continue;
+      wchar_t buffer[256] = L"";
+      Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+      text = buffer;
+      return true;
+    }
+    return false;
+  };
+  // Away over a control without a hint, so that the tip sees the pointer
+  // leave its tool (off the form it would see nothing) and hides.
+  const POINT away = Centre("memJournal");
+  std::wstring text;
+  XdoTool(L"mousemove " + std::to_wstring(away.x) + L" " + std::to_wstring(away.y));
+  WaitUntil([&] { return !shownTip(text); }, 5000);
+  XdoTool(L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y));
+  text.clear();
+  WaitUntil([&] { return shownTip(text) && !text.empty(); }, 5000);
+  return text;
+}
+
 HWND GalleryProcess::FocusOf() const { return FocusOfThread(form_); }
 
 std::wstring GalleryProcess::ClickAt(POINT p) {

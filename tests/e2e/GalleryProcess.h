@@ -41,6 +41,9 @@ class GalleryProcess {
   // that line. Returns the journal before it. The gesture ends over the gallery, so that the
   // key reaches it.
   std::vector<std::string> Gesture(const std::wstring& xdotoolArguments) const;
+  // Moves the pointer over a control without a hint until no tip shows,
+  // then over the point, and returns the text of the tip that shows there.
+  std::wstring HintAt(POINT p) const;
   // xdotool words that click at a point, and that move over the gallery.
   static std::wstring ClickAt(POINT p);
   std::wstring OverForm() const;

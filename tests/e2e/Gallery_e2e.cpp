@@ -146,6 +146,7 @@ TEST_F(Gallery, ValuesSetByCodeRaiseTheChangeEventOnlyWhenTheyDiffer) {
     {"hkShortcut", "0", "0x4041", "hkShortcut.OnChange 16449"},
     {"lvFiles", "-1", "2", "lvFiles.OnChange 2"},
     {"pgcPages", "0", "1", "pgcPages.OnChange 1"},
+    {"cpcColour", "0", "0x00FF00", "cpcColour.OnChange 65280"},
   };
   // clang-format on
   for (const CodeSet& set : sets) {

@@ -10,13 +10,17 @@
 #include "common/WinFileSystem_win.h"
 #include "common/uclLocalizer.h"
 #include "ui/Buttons_win.h"
+#include "ui/ColorPickCombo_win.h"
 #include "ui/Control_win.h"
 #include "ui/Edits_win.h"
+#include "ui/FileDialogs_win.h"
 #include "ui/HotKey_win.h"
 #include "ui/ListView_win.h"
 #include "ui/Lists_win.h"
+#include "ui/Menus_win.h"
 #include "ui/Ranges_win.h"
 #include "ui/TabControl_win.h"
+#include "ui/TextGrid_win.h"
 #include "ui/Timer_win.h"
 #include "ui/TreeView_win.h"
 
@@ -27,6 +31,7 @@ using namespace vxl::ui;
 namespace {
 // The up-down refuses this value, to show that a handler can.
 constexpr int kRefusedSpinValue = 8;
+constexpr int kRefusedGridRow = 4;
 }  // namespace
 
 TGallery::TGallery() : TForm(GalleryTable(), kGalleryClass) {}
@@ -39,9 +44,15 @@ bool TGallery::Create(int zoom) {
                                         {"FormCloseQuery", &TGallery::FormCloseQuery},
                                         {"tmrTickTimer", &TGallery::tmrTickTimer},
                                         {"FormKeyDown", &TGallery::FormKeyDown},
+                                        {"sgrdCellsSelectCell", &TGallery::sgrdCellsSelectCell},
+                                        {"btnMenuClick", &TGallery::btnMenuClick},
+                                        {"btnOpenClick", &TGallery::btnOpenClick},
+                                        {"btnSaveClick", &TGallery::btnSaveClick},
+                                        {"btnMessageClick", &TGallery::btnMessageClick},
                                     }));
   if (!created) return false;
   for (const std::string& problem : BuildProblems()) Log("problem: " + problem);
+  FillGrid();
   if (zoom != kNoZoom) ScaleBy(zoom);
   return true;
 }
@@ -83,6 +94,52 @@ void TGallery::FormKeyDown(TEvent& event) {
   if (event.key != VK_F12) return;
   Log("frmGallery.OnKeyDown F12");
   event.key = 0;
+}
+
+void TGallery::FillGrid() {
+  auto* grid = Find<TTextGrid>("sgrdCells");
+  if (!grid) return;
+  for (int row = 1; row < grid->RowCount(); ++row) {
+    grid->SetCell(0, row, "Ligne " + std::to_string(row));
+    grid->SetCell(1, row, "Bouton " + std::to_string(row));
+    grid->SetCell(2, row, "Action " + std::to_string(row));
+  }
+  grid->SetCellHint(2, 2, "Indice de la cellule");
+}
+
+void TGallery::sgrdCellsSelectCell(TEvent& event) {
+  // The grid refuses its fourth row, to show that a handler can.
+  event.allow = event.row != kRefusedGridRow;
+  Log("sgrdCells.OnSelectCell " + std::to_string(event.col) + " " + std::to_string(event.row) +
+      (event.allow ? "" : " refused"));
+}
+
+void TGallery::btnMenuClick(TEvent& event) {
+  LogEvent(event);
+  RECT r{};
+  ::GetWindowRect(Find<TControl>("btnMenu")->Handle(), &r);
+  if (auto* menu = Find<TPopupMenu>("pmMenu")) menu->Popup(r.left, r.bottom);
+}
+
+void TGallery::btnOpenClick(TEvent& event) {
+  LogEvent(event);
+  auto* dialog = Find<TOpenDialog>("dlgOpen");
+  Log(dialog->Execute() ? "dlgOpen " + dialog->FileName() : "dlgOpen cancelled");
+}
+
+void TGallery::btnSaveClick(TEvent& event) {
+  LogEvent(event);
+  auto* dialog = Find<TSaveDialog>("dlgSave");
+  Log(dialog->Execute() ? "dlgSave " + dialog->FileName() : "dlgSave cancelled");
+}
+
+void TGallery::btnMessageClick(TEvent& event) {
+  LogEvent(event);
+  vxl::win::TWinMessageBoxes boxes;
+  const vxl::BoxAnswer answer =
+      boxes.Show(reinterpret_cast<vxl::WindowRef>(Handle()), "Voulez-vous continuer ?", "Galerie",
+                 vxl::BoxIcon::Question, vxl::BoxButtons::YesNo);
+  Log(answer == vxl::BoxAnswer::Yes ? "message Yes" : "message No");
 }
 
 void TGallery::tmrTickTimer(TEvent& event) {
@@ -131,6 +188,17 @@ LRESULT TGallery::RunCommand(const std::string& command) {
     const POINT p = PointOf(name, std::atoi(rest.c_str()));
     return MAKELONG(p.x, p.y);
   }
+  if (verb == "cell") {
+    auto* grid = Find<TTextGrid>(name);
+    int col = 0;
+    int row = 0;
+    std::istringstream(rest) >> col >> row;
+    if (!grid) return 0;
+    const RECT r = grid->CellRect(col, row);
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ::ClientToScreen(grid->Handle(), &p);
+    return MAKELONG(p.x, p.y);
+  }
   return 0;
 }
 
@@ -171,6 +239,8 @@ bool TGallery::SetFromCode(const std::string& name, const std::string& value) {
     upDown->SetPosition(number);
   } else if (auto* track = dynamic_cast<TTrackBar*>(component)) {
     track->SetPosition(number);
+  } else if (auto* picker = dynamic_cast<TColorPickCombo*>(component)) {
+    picker->SetActiveColor(static_cast<std::uint32_t>(number));
   } else if (auto* combo = dynamic_cast<TCustomCombo*>(component)) {
     combo->SetItemIndex(number);
   } else if (auto* list = dynamic_cast<TListBox*>(component)) {

@@ -8,8 +8,9 @@
 //   clear                        empties the journal
 //   timer                        starts the timer, which ticks once
 //   point <name> <index>         answers MAKELONG(x, y): the screen point at
-//                                the middle of entry <index> of a list, tree,
-//                                tab control or grid, or of the control
+//                                the middle of entry <index> of a list, tree
+//                                or tab control, or of the control
+//   cell <name> <col> <row>      the same for a cell of a grid
 #pragma once
 
 #include <string>
@@ -32,6 +33,12 @@ class TGallery final : public vxl::ui::TForm {
   void FormCloseQuery(vxl::ui::TEvent& event);
   void FormKeyDown(vxl::ui::TEvent& event);
   void tmrTickTimer(vxl::ui::TEvent& event);
+  void sgrdCellsSelectCell(vxl::ui::TEvent& event);
+  void btnMenuClick(vxl::ui::TEvent& event);
+  void btnOpenClick(vxl::ui::TEvent& event);
+  void btnSaveClick(vxl::ui::TEvent& event);
+  void btnMessageClick(vxl::ui::TEvent& event);
+  void FillGrid();
 
   void Log(const std::string& line);
   LRESULT RunCommand(const std::string& command);
