@@ -5,6 +5,7 @@
 
 #include "common/Encoding.h"
 #include "ui/CustomForm_win.h"
+#include "ui/Frame_win.h"
 #include "ui/TabControl_win.h"
 #include "ui/WinText_win.h"
 
@@ -92,6 +93,7 @@ void TControl::ApplyScale() {
   ::SetWindowPos(handle_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   ::InvalidateRect(handle_, nullptr, TRUE);
+  if (hosted_) hosted_->FollowHost();
 }
 
 void TControl::SetDesignBounds(const Bounds& bounds) {
@@ -128,6 +130,7 @@ void TControl::SetEnabled(bool enabled) {
 
 void TControl::UpdateEnabled() {
   if (handle_) ::EnableWindow(handle_, EffectivelyEnabled());
+  if (hosted_) hosted_->FollowHost();
   for (TControl* child : children_) child->UpdateEnabled();
 }
 
@@ -145,6 +148,7 @@ bool TControl::Showing() const { return visible_ && (!parent_ || parent_->Showin
 
 void TControl::UpdateShowing() {
   if (handle_) ::ShowWindow(handle_, Showing() ? SW_SHOWNA : SW_HIDE);
+  if (hosted_) hosted_->FollowHost();
   for (TControl* child : children_) child->UpdateShowing();
 }
 

@@ -16,8 +16,6 @@ const ComponentDecl& RootRow(const FormTable& table) {
   return table.empty() ? kEmpty : table.front();
 }
 
-// Group boxes, panels and tab controls lie under the controls placed over
-// them: otherwise a container created first would paint over its contents.
 bool LiesUnderneath(Kind kind) {
   return kind == Kind::GroupBox || kind == Kind::Panel || kind == Kind::TabControl;
 }
@@ -64,18 +62,30 @@ void TCustomForm::BuildComponents(const HandlerList& handlers) {
     components_.push_back(std::move(component));
   }
   ApplyScale();
-  for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
-    auto* control = dynamic_cast<TControl*>(it->get());
-    if (control && control->Handle() && LiesUnderneath(control->ComponentKind())) {
-      ::SetWindowPos(control->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
+  PutContainersUnderneath();
   for (TControl* control : topControls_) {
     control->UpdateEnabled();
     control->UpdateShowing();
   }
   BindHandlers(handlers);
+}
+
+void TCustomForm::PutContainersUnderneath() {
+  const auto place = [](HWND wnd, HWND after) {
+    ::SetWindowPos(wnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  };
+  for (std::size_t i = components_.size(); i-- > 0;) {
+    auto* control = dynamic_cast<TControl*>(components_[i].get());
+    if (!control || !control->Handle() || !LiesUnderneath(control->ComponentKind())) continue;
+    place(control->Handle(), HWND_BOTTOM);
+    // Its label goes with it, just above: screen readers name a control
+    // after the label before it in this order.
+    auto* label = i > 0 ? dynamic_cast<TControl*>(components_[i - 1].get()) : nullptr;
+    if (label && label->ComponentKind() == Kind::Label && label->Handle() &&
+        IsFocusable(control->ComponentKind())) {
+      place(label->Handle(), ::GetWindow(control->Handle(), GW_HWNDPREV));
+    }
+  }
 }
 
 void TCustomForm::BindHandlers(const HandlerList& handlers) {

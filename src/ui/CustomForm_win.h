@@ -112,6 +112,9 @@ class TCustomForm : private TableHolder, public TComponent {
  private:
   std::unique_ptr<TComponent> CreateComponent(const ComponentDecl& decl, TComponent* parent);
   void BindHandlers(const HandlerList& handlers);
+  // Group boxes, panels and tab controls go under the controls placed over
+  // them, which they would otherwise paint over.
+  void PutContainersUnderneath();
   bool AnswerHint(NMHDR& header);
   // Depth first, frames hosted in panels included; tabStopsOnly keeps the
   // controls Tab stops at now.

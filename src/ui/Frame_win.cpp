@@ -26,9 +26,18 @@ bool TFrame::Create(const HandlerList& handlers, TControl& host) {
   SetDpi(WindowDpi(Handle()));
   BuildComponents(handlers);
   built_ = true;
-  ::ShowWindow(Handle(), SW_SHOWNA);
+  FollowHost();
   Fire(Event::Create);
   return true;
+}
+
+void TFrame::FollowHost() {
+  if (!Handle() || !host_) return;
+  const RECT at = host_->PixelRect();
+  ::SetWindowPos(Handle(), nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::EnableWindow(Handle(), host_->EffectivelyEnabled());
+  ::ShowWindow(Handle(), host_->Showing() ? SW_SHOWNA : SW_HIDE);
 }
 
 HWND TFrame::TopWindow() const {

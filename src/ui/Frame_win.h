@@ -21,6 +21,8 @@ class TFrame : public TCustomForm, public win::TBaseWindow<TFrame> {
   bool Create(const HandlerList& handlers, TControl& host);
   HWND Window() const override { return Handle(); }
   TControl* Host() const { return host_; }
+  // Stands where its host stands now, shown and enabled as it is.
+  void FollowHost();
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

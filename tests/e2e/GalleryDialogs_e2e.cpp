@@ -53,6 +53,11 @@ TEST_F(GalleryDialogs, ColourPickerTakesAPaletteColourAndNamesIt) {
   EXPECT_EQ(gallery_.Gesture(GalleryProcess::ClickAt(gallery_.EntryPoint("cpcColour", 9))),
             Lines{"cpcColour.OnChange 255"});
   EXPECT_EQ(PickerText(), L"Rouge");
+  // The paint box beside it draws the picker's colour.
+  const POINT swatch = gallery_.Centre("pbSwatch");
+  EXPECT_TRUE(e2e::WaitUntil([&] {
+    return e2e::ScreenPixel(swatch.x, swatch.y) == RGB(255, 0, 0);
+  })) << e2e::ColourText(e2e::ScreenPixel(swatch.x, swatch.y));
 }
 
 TEST_F(GalleryDialogs, FurtherColoursOpenTheColourDialog) {

@@ -86,7 +86,26 @@ TEST_F(GalleryKeyboard, ArrowsMoveWithinARadioGroup) {
   EXPECT_EQ(::SendMessageW(gallery_.Control("radFirst"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
+TEST_F(GalleryKeyboard, FrameOnTheSecondPageJoinsTheTabWalkAndTakesItsAccelerator) {
+  HWND frame = ::FindWindowExW(gallery_.Form(), nullptr, gallery::kGalleryFrameClass, nullptr);
+  ASSERT_NE(frame, nullptr) << "no frame window of its own class";
+  HWND box = ::GetDlgItem(frame, vxl::ui::kFirstControlId + 1);
+  EXPECT_FALSE(::IsWindowVisible(frame)) << "the frame shows on the first page";
+  ASSERT_NE(gallery_.Command("set pgcPages 1"), 0);
+  EXPECT_TRUE(::IsWindowVisible(frame));
+  ASSERT_TRUE(KeysFocus(L"alt+t", "pgcPages"));
+  e2e::XdoTool(gallery_.OverForm() + L"key Tab");
+  EXPECT_TRUE(e2e::WaitUntil([&] { return gallery_.FocusOf() == box; }, 3000))
+      << "Tab from the tab control went to " << NameOf(gallery_, gallery_.FocusOf());
+  EXPECT_EQ(gallery_.Gesture(GalleryProcess::ClickAt(gallery_.Centre("edtName")) + L"key alt+h"),
+            std::vector<std::string>{"chkInFrame.OnClick 1"});
+  EXPECT_EQ(gallery_.FocusOf(), box);
+}
+
 TEST_F(GalleryKeyboard, EveryControlTheKeyboardReachesHasAnAccessibleName) {
+  EXPECT_EQ(e2e::ControlsWithoutName(gallery_.Form()), std::vector<std::string>{});
+  // The frame's controls too, once its page shows.
+  gallery_.Command("set pgcPages 1");
   EXPECT_EQ(e2e::ControlsWithoutName(gallery_.Form()), std::vector<std::string>{});
   EXPECT_EQ(e2e::AccessibleName(gallery_.Control("edtName")), L"Nom :");
   EXPECT_EQ(e2e::AccessibleName(gallery_.Control("btnPlain")), L"Appliquer");

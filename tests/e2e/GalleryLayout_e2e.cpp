@@ -1,6 +1,9 @@
 // The gallery relabelled by a language file and scaled: texts, hints and
 // list entries replaced by name (a Tag of 999 keeps its text), every
 // control's rectangle scaled in proportion, screenshots at 100 % and 150 %.
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +13,7 @@
 #include "GalleryProcess.h"
 #include "UiChecks.h"
 #include "gallery/GalleryTable.h"
+#include "ui/CustomForm_win.h"
 #include "ui/WinText_win.h"
 
 namespace {
@@ -76,7 +80,9 @@ TEST(GalleryLanguage, LngSectionRelabelsByNameAndKeepsTag999) {
                "lstItems.Items+b=Two\r\n"
                "pnlStatus.Caption=Ready\r\n"
                "nothing.Caption=Nobody\r\n"
-               "edtName.Items+1=Not a list\r\n");
+               "edtName.Items+1=Not a list\r\n"
+               "[frameGalleryPage]\r\n"
+               "chkInFrame.Caption=&Check of the frame\r\n");
   GalleryProcess gallery;
   ASSERT_NE(gallery.Form(), nullptr);
   EXPECT_EQ(gallery.HintAt(gallery.Centre("btnPlain")), L"Appliquer les réglages");
@@ -94,7 +100,31 @@ TEST(GalleryLanguage, LngSectionRelabelsByNameAndKeepsTag999) {
   EXPECT_EQ(ListEntries(gallery.Control("lstItems"), LB_GETCOUNT, LB_GETTEXT),
             (std::vector<std::wstring>{L"One", L"Two"}));
   EXPECT_EQ(gallery.Text("edtName"), L"");
+  HWND frame = ::FindWindowExW(gallery.Form(), nullptr, gallery::kGalleryFrameClass, nullptr);
+  EXPECT_EQ(e2e::WindowText(::GetDlgItem(frame, vxl::ui::kFirstControlId + 1)),
+            L"&Check of the frame");
   EXPECT_EQ(gallery.HintAt(gallery.Centre("btnPlain")), L"Apply the settings");
+}
+
+TEST(GalleryHints, TipsTakeTheApplicationsTimings) {
+  GalleryProcess gallery;
+  ASSERT_NE(gallery.Form(), nullptr);
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(gallery.Form(), &processId);
+  // Lists and trees have tips of their own; the form's holds a tool for
+  // each of its controls.
+  HWND formTip = nullptr;
+  LRESULT most = 0;
+  for (HWND tip : e2e::TopLevelWindows(L"tooltips_class32", processId)) {
+    const LRESULT tools = e2e::Send(tip, TTM_GETTOOLCOUNT, 0, 0).value_or(0);
+    if (tools > most) {
+      most = tools;
+      formTip = tip;
+    }
+  }
+  ASSERT_GE(most, 20);
+  EXPECT_EQ(e2e::Send(formTip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 50);
+  EXPECT_EQ(e2e::Send(formTip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 10000);
 }
 
 struct Placed {

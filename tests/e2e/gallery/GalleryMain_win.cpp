@@ -11,6 +11,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   for (int i = 1; i + 1 < __argc; ++i) {
     if (std::wcscmp(__wargv[i], L"--zoom") == 0) zoom = _wtoi(__wargv[i + 1]);
   }
+  // The service's hint timings: quick to show, slow to hide.
+  vxl::ui::Application().SetHintTimings(50, 10000);
   gallery::TGallery form;
   if (!form.Create(zoom)) return 1;
   vxl::ui::Application().SetMainForm(&form);

@@ -62,7 +62,10 @@ const ui::FormTable& GalleryTable() {
      .caption = "Coul&eur :", .link = "cpcColour"},
     {.kind = Kind::ColorPicker, .name = "cpcColour", .parent = "frmGallery",
      .at = {212, 278, 60, 22}, .caption = "&Autres couleurs ...", .hint = "Une couleur à choisir",
-     .colour = 0x000000, .events = {{Event::Change, "LogEvent"}}},
+     .colour = 0x000000, .events = {{Event::Change, "cpcColourChange"}}},
+    {.kind = Kind::PaintBox, .name = "pbSwatch", .parent = "frmGallery", .at = {148, 304, 124, 10},
+     .hint = "Aperçu de la couleur",
+     .events = {{Event::Paint, "pbSwatchPaint"}, {Event::Click, "LogEvent"}}},
 
     {.kind = Kind::Label, .name = "lblTree", .parent = "frmGallery", .at = {288, 6, 0, 13},
      .caption = "Ar&bre :", .link = "tvTree"},
@@ -80,6 +83,7 @@ const ui::FormTable& GalleryTable() {
     {.kind = Kind::TabSheet, .name = "tsSecond", .parent = "pgcPages", .caption = "Second"},
     {.kind = Kind::Label, .name = "lblOnSecond", .parent = "tsSecond", .at = {4, 4, 0, 13},
      .caption = "Deuxième onglet"},
+    {.kind = Kind::Panel, .name = "pnlHost", .parent = "tsSecond", .at = {4, 22, 124, 60}},
     {.kind = Kind::Label, .name = "lblGrid", .parent = "frmGallery", .at = {288, 148, 0, 13},
      .caption = "&Grille :", .link = "sgrdCells"},
     {.kind = Kind::TextGrid, .name = "sgrdCells", .parent = "frmGallery",
@@ -135,6 +139,17 @@ const ui::FormTable& GalleryTable() {
      .caption = "Enregistrer un fichier de la galerie",
      .flags = ui::kOverwritePrompt, .filter = "Fichiers de galerie (*.gal)|*.gal",
      .defaultExt = "*.gal"},
+  };
+  // clang-format on
+  return kTable;
+}
+
+const ui::FormTable& GalleryFrameTable() {
+  // clang-format off
+  static const ui::FormTable kTable{
+    {.kind = Kind::Frame, .name = "frameGalleryPage", .at = {0, 0, 124, 60}},
+    {.kind = Kind::CheckBox, .name = "chkInFrame", .parent = "frameGalleryPage",
+     .at = {4, 4, 112, 17}, .caption = "Coc&he du cadre", .events = {{Event::Click, "LogEvent"}}},
   };
   // clang-format on
   return kTable;

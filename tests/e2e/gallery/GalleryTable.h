@@ -8,9 +8,12 @@
 namespace gallery {
 
 constexpr const wchar_t* kGalleryClass = L"TformGallery";
+// The frame shown on the tab control's second page.
+constexpr const wchar_t* kGalleryFrameClass = L"TframeGalleryPage";
 // dwData of the WM_COPYDATA commands the gallery takes (GalleryCommands.h).
 constexpr unsigned long kCommandData = 0x47414C;
 
 const vxl::ui::FormTable& GalleryTable();
+const vxl::ui::FormTable& GalleryFrameTable();
 
 }  // namespace gallery

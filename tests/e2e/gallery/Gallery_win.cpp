@@ -23,6 +23,7 @@
 #include "ui/TextGrid_win.h"
 #include "ui/Timer_win.h"
 #include "ui/TreeView_win.h"
+#include "ui/WinHandles_win.h"
 
 namespace gallery {
 
@@ -49,11 +50,18 @@ bool TGallery::Create(int zoom) {
                                         {"btnOpenClick", &TGallery::btnOpenClick},
                                         {"btnSaveClick", &TGallery::btnSaveClick},
                                         {"btnMessageClick", &TGallery::btnMessageClick},
+                                        {"cpcColourChange", &TGallery::cpcColourChange},
+                                        {"pbSwatchPaint", &TGallery::pbSwatchPaint},
                                     }));
   if (!created) return false;
+  frame_ = std::make_unique<TFrame>(GalleryFrameTable(), kGalleryFrameClass);
+  if (auto* host = Find<TControl>("pnlHost")) {
+    frame_->Create(Handlers(*this, {{"LogEvent", &TGallery::LogEvent}}), *host);
+  }
   for (const std::string& problem : BuildProblems()) Log("problem: " + problem);
+  for (const std::string& problem : frame_->BuildProblems()) Log("problem: " + problem);
   FillGrid();
-  if (zoom != kNoZoom) ScaleBy(zoom);
+  if (zoom != kNoZoom) Zoom(zoom);
   return true;
 }
 
@@ -105,6 +113,17 @@ void TGallery::FillGrid() {
     grid->SetCell(2, row, "Action " + std::to_string(row));
   }
   grid->SetCellHint(2, 2, "Indice de la cellule");
+}
+
+void TGallery::cpcColourChange(TEvent& event) {
+  LogEvent(event);
+  if (auto* swatch = Find<TControl>("pbSwatch")) swatch->Invalidate();
+}
+
+void TGallery::pbSwatchPaint(TEvent& event) {
+  const auto* picker = Find<TColorPickCombo>("cpcColour");
+  vxl::win::UniqueBrush brush(::CreateSolidBrush(picker ? picker->ActiveColor() : 0));
+  ::FillRect(event.dc, &event.area, brush.get());
 }
 
 void TGallery::sgrdCellsSelectCell(TEvent& event) {
@@ -166,7 +185,7 @@ LRESULT TGallery::RunCommand(const std::string& command) {
   if (verb == "scale") {
     int zoom = kNoZoom;
     words >> zoom;
-    ScaleBy(zoom);
+    Zoom(zoom);
     // Painted before the answer, so that a screenshot taken then shows it.
     ::RedrawWindow(Handle(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -265,7 +284,14 @@ bool TGallery::Localize(const std::string& folder, const std::string& language) 
   vxl::TFormLocalizer localizer(files, boxes, "Francais", folder, language);
   localizer.SetControl(this);
   localizer.Localize(true);
+  localizer.SetControl(frame_.get());
+  localizer.Localize(true);
   return localizer.FileFound();
+}
+
+void TGallery::Zoom(int zoom) {
+  ScaleBy(zoom);
+  frame_->ScaleBy(zoom);
 }
 
 }  // namespace gallery

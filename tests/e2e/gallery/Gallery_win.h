@@ -4,7 +4,8 @@
 // WM_COPYDATA commands (dwData kCommandData, UTF-8 text):
 //   set <name> <value>           sets a control's value from code
 //   scale <zoom>                 scales the form, in thousandths
-//   localize <folder> <language> applies <folder>\<language>.Lng
+//   localize <folder> <language> applies <folder>\<language>.Lng to the
+//                                form and its frame
 //   clear                        empties the journal
 //   timer                        starts the timer, which ticks once
 //   point <name> <index>         answers MAKELONG(x, y): the screen point at
@@ -13,9 +14,11 @@
 //   cell <name> <col> <row>      the same for a cell of a grid
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "ui/Form_win.h"
+#include "ui/Frame_win.h"
 
 namespace gallery {
 
@@ -34,6 +37,8 @@ class TGallery final : public vxl::ui::TForm {
   void FormKeyDown(vxl::ui::TEvent& event);
   void tmrTickTimer(vxl::ui::TEvent& event);
   void sgrdCellsSelectCell(vxl::ui::TEvent& event);
+  void cpcColourChange(vxl::ui::TEvent& event);
+  void pbSwatchPaint(vxl::ui::TEvent& event);
   void btnMenuClick(vxl::ui::TEvent& event);
   void btnOpenClick(vxl::ui::TEvent& event);
   void btnSaveClick(vxl::ui::TEvent& event);
@@ -45,6 +50,10 @@ class TGallery final : public vxl::ui::TForm {
   POINT PointOf(const std::string& name, int index) const;
   bool SetFromCode(const std::string& name, const std::string& value);
   bool Localize(const std::string& folder, const std::string& language);
+  void Zoom(int zoom);
+
+  // On the second tab, as a page of the configuration program would be.
+  std::unique_ptr<vxl::ui::TFrame> frame_;
 };
 
 }  // namespace gallery
