@@ -105,16 +105,10 @@ void TControl::SetDesignBounds(const Bounds& bounds) {
 void TControl::SetBoundsPx(const RECT& rect) {
   const RECT now = PixelRect();
   const ScaleFactor f = form_.Scale();
-  // Back to design pixels: the inverse of ScaleLength, to the nearest.
-  const auto unscale = [&](int px) {
-    const long long scaled = 1LL * px * kNoZoom * kDesignDpi;
-    const long long factor = 1LL * f.zoom * f.dpi;
-    return static_cast<int>((scaled + (scaled >= 0 ? factor / 2 : -factor / 2)) / factor);
-  };
-  design_.left += unscale(rect.left - now.left);
-  design_.top += unscale(rect.top - now.top);
-  design_.width = unscale(rect.right - rect.left);
-  design_.height = unscale(rect.bottom - rect.top);
+  design_.left += UnscaleLength(rect.left - now.left, f);
+  design_.top += UnscaleLength(rect.top - now.top, f);
+  design_.width = UnscaleLength(rect.right - rect.left, f);
+  design_.height = UnscaleLength(rect.bottom - rect.top, f);
   if (handle_) {
     ::SetWindowPos(handle_, nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);

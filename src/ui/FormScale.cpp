@@ -4,13 +4,26 @@
 
 namespace vxl::ui {
 
-int ScaleLength(int value, ScaleFactor factor) {
-  const std::int64_t numerator = std::int64_t{value} * factor.zoom * factor.dpi;
-  const std::int64_t denominator = std::int64_t{kNoZoom} * kDesignDpi;
+namespace {
+
+// numerator / denominator to the nearest integer, halves away from zero.
+int DivideRounded(std::int64_t numerator, std::int64_t denominator) {
   const std::int64_t half = denominator / 2;
-  const std::int64_t scaled =
-      numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
-  return static_cast<int>(scaled);
+  return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator
+                                         : -((-numerator + half) / denominator));
+}
+
+}  // namespace
+
+int ScaleLength(int value, ScaleFactor factor) {
+  return DivideRounded(std::int64_t{value} * factor.zoom * factor.dpi,
+                       std::int64_t{kNoZoom} * kDesignDpi);
+}
+
+int UnscaleLength(int pixels, ScaleFactor factor) {
+  if (factor.zoom <= 0 || factor.dpi <= 0) return pixels;
+  return DivideRounded(std::int64_t{pixels} * kNoZoom * kDesignDpi,
+                       std::int64_t{factor.zoom} * factor.dpi);
 }
 
 Bounds ScaleBounds(const Bounds& design, ScaleFactor factor) {

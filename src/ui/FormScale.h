@@ -21,6 +21,10 @@ struct ScaleFactor {
 // A length at the factor, to the nearest pixel (halves away from zero).
 int ScaleLength(int value, ScaleFactor factor);
 
+// Back from screen pixels to design pixels, to the nearest; for a factor of
+// 100 % or more, ScaleLength of the result gives the pixels again.
+int UnscaleLength(int pixels, ScaleFactor factor);
+
 // A rectangle at the factor. Its edges are scaled, not its size, so that
 // controls that touch at 100 % still touch, and every edge is within half a
 // pixel of the exact product.

@@ -2,7 +2,29 @@
 // named after the form's class (e.g. "TVXLFiltersWnd"), a parameter of the
 // form, so that other programs can find it by that name. A page's form
 // class derives from TForm, gives its table and its handlers, and adds
-// nothing of the window mechanics.
+// nothing of the window mechanics:
+//
+//   // uformExample.cpp, portable: the table, checked by a unit test.
+//   const FormTable& ExampleTable() {
+//     static const FormTable kTable{
+//       {.kind = Kind::Form, .name = "frmExample", .at = {0, 0, 300, 120},
+//        .caption = "Exemple", .flags = kFixedBorder | kCentreScreen},
+//       {.kind = Kind::Button, .name = "btnOk", .parent = "frmExample",
+//        .at = {210, 88, 80, 25}, .caption = "&OK", .flags = kDefault,
+//        .events = {{Event::Click, "btnOkClick"}}},
+//     };
+//     return kTable;
+//   }
+//   // uformExample_win.cpp: the class, its handlers bound by name.
+//   class TformExample final : public TForm {
+//    public:
+//     TformExample() : TForm(ExampleTable(), L"TformExample") {}
+//     bool Create() {
+//       return TForm::Create(Handlers(*this, {{"btnOkClick", &TformExample::btnOkClick}}));
+//     }
+//    private:
+//     void btnOkClick(TEvent&) { Close(); }
+//   };
 #pragma once
 
 #include <string>

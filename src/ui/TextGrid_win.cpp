@@ -13,10 +13,11 @@ void TTextGrid::AfterCreate() {
   ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   // Equal columns that fill the grid beside its scroll bar, until the page
   // sets its own widths.
-  const int width = ScaleLength(Decl().at.width, Form().Scale()) -
-                    ::GetSystemMetrics(SM_CXVSCROLL) - 2 * ::GetSystemMetrics(SM_CXEDGE);
+  const int width =
+      Decl().at.width - ::GetSystemMetrics(SM_CXVSCROLL) - 2 * ::GetSystemMetrics(SM_CXEDGE);
   for (int col = 0; col < ColCount(); ++col) {
     const std::size_t index = static_cast<std::size_t>(col);
+    designWidths_.push_back(width / ColCount());
     AddColumn(col, index < Decl().items.size() ? Decl().items[index] : "", width / ColCount());
   }
   SetRowCount(Decl().grid.rows + 1);
@@ -55,7 +56,19 @@ void TTextGrid::SetCell(int col, int row, const std::string& text) {
 
 int TTextGrid::ColWidth(int col) const { return ListView_GetColumnWidth(Handle(), col); }
 
-void TTextGrid::SetColWidth(int col, int width) { ListView_SetColumnWidth(Handle(), col, width); }
+void TTextGrid::SetColWidth(int col, int width) {
+  if (col < 0 || col >= ColCount()) return;
+  designWidths_[static_cast<std::size_t>(col)] = UnscaleLength(width, Form().Scale());
+  ListView_SetColumnWidth(Handle(), col, width);
+}
+
+void TTextGrid::ApplyScale() {
+  TCustomListView::ApplyScale();
+  for (std::size_t col = 0; col < designWidths_.size(); ++col) {
+    ListView_SetColumnWidth(Handle(), static_cast<int>(col),
+                            ScaleLength(designWidths_[col], Form().Scale()));
+  }
+}
 
 bool TTextGrid::SetCurrentCell(int col, int row) {
   if (col < 0 || col >= ColCount() || row < 1 || row >= RowCount()) return false;

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "ui/ListView_win.h"
 
@@ -24,9 +25,11 @@ class TTextGrid final : public TCustomListView {
   void SetRowCount(int rows);
   std::string Cell(int col, int row) const;
   void SetCell(int col, int row, const std::string& text);
-  // Widths in pixels of the current scale.
+  // Widths in pixels of the current scale; a later rescaling keeps their
+  // proportions.
   int ColWidth(int col) const;
   void SetColWidth(int col, int width);
+  void ApplyScale() override;
 
   int Col() const { return col_; }
   int Row() const { return row_; }
@@ -50,6 +53,7 @@ class TTextGrid final : public TCustomListView {
   bool MoveBy(WPARAM key);
   void DrawCurrentCell(HDC dc) const;
 
+  std::vector<int> designWidths_;  // at 100 %
   int col_ = 0;
   int row_ = 0;
   std::pair<int, int> hovered_{-1, -1};

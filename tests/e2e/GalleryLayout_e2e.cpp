@@ -153,6 +153,7 @@ TEST(GalleryScale, OneHundredFiftyPercentKeepsEveryRectangleInProportion) {
   ::GetClientRect(gallery.Form(), &client);
   ASSERT_EQ(client.right, design.width);
   ASSERT_EQ(client.bottom, design.height);
+  ASSERT_NE(gallery.Command("paint"), 0);
   e2e::SaveScreenshot(L"gallery-100");
 
   ASSERT_NE(gallery.Command("scale 1500"), 0);

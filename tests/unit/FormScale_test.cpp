@@ -55,6 +55,20 @@ TEST(FormScale, EdgesStayWithinHalfAPixelAndNeighboursTouch) {
   }
 }
 
+TEST(FormScale, PixelsGoBackToTheDesignTheyCameFrom) {
+  const ScaleFactor factors[] = {{1000, 96}, {1100, 96}, {1250, 120}, {1500, 96}, {1750, 192}};
+  for (const ScaleFactor f : factors) {
+    for (int design = -300; design <= 600; ++design) {
+      ASSERT_EQ(UnscaleLength(ScaleLength(design, f), f), design)
+          << design << " at " << f.zoom << " / " << f.dpi;
+    }
+  }
+  EXPECT_EQ(UnscaleLength(100, {500, 96}), 200);
+  EXPECT_EQ(UnscaleLength(3, {1500, 96}), 2);  // 2.0 exactly
+  EXPECT_EQ(UnscaleLength(5, {1500, 96}), 3);  // 3.33
+  EXPECT_EQ(UnscaleLength(-5, {1500, 96}), -3);
+}
+
 TEST(FormScale, FontsScaleAndNeverVanish) {
   EXPECT_EQ(ScaleFontHeight(kDefaultFontHeight, {}), 13);
   EXPECT_EQ(ScaleFontHeight(kDefaultFontHeight, {1500, 96}), 20);

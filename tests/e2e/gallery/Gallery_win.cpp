@@ -186,7 +186,9 @@ LRESULT TGallery::RunCommand(const std::string& command) {
     int zoom = kNoZoom;
     words >> zoom;
     Zoom(zoom);
-    // Painted before the answer, so that a screenshot taken then shows it.
+    return RunCommand("paint");
+  }
+  if (verb == "paint") {
     ::RedrawWindow(Handle(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return true;

@@ -3,10 +3,12 @@
 // where the tests read it as a user would. The tests also drive it with
 // WM_COPYDATA commands (dwData kCommandData, UTF-8 text):
 //   set <name> <value>           sets a control's value from code
-//   scale <zoom>                 scales the form, in thousandths
+//   scale <zoom>                 scales the form and its frame, in
+//                                thousandths, and paints them
 //   localize <folder> <language> applies <folder>\<language>.Lng to the
 //                                form and its frame
 //   clear                        empties the journal
+//   paint                        paints the form before answering
 //   timer                        starts the timer, which ticks once
 //   point <name> <index>         answers MAKELONG(x, y): the screen point at
 //                                the middle of entry <index> of a list, tree
