@@ -24,8 +24,8 @@ namespace vxl::bench {
 long AllocationCount() { return gAllocations; }
 
 void ReportAllocations(benchmark::State& state, long before) {
-  state.counters["allocs/iter"] = benchmark::Counter(
-      static_cast<double>(gAllocations - before) / static_cast<double>(state.iterations()));
+  state.counters["allocs/iter"] = benchmark::Counter(static_cast<double>(gAllocations - before) /
+                                                     static_cast<double>(state.iterations()));
 }
 
 }  // namespace vxl::bench

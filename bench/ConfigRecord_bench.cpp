@@ -1,8 +1,8 @@
 // The service adopts a whole record on every change the configuration
 // program makes (a track bar drag sends dozens a second).
-#include "common/ConfigRecord.h"
-
 #include <benchmark/benchmark.h>
+
+#include "common/ConfigRecord.h"
 
 namespace {
 

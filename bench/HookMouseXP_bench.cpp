@@ -17,7 +17,7 @@ void BM_DecodeForwardedRecord(benchmark::State& state) {
   std::size_t i = 0;
   const long before = AllocationCount();
   for (auto _ : state) {
-    const TMouseHookData& block = vxl::bench::kMouseMix[i++ % vxl::bench::kMouseMixSize];
+    const TMouseHookData& block = vxl::null::kMouseMix[i++ % vxl::null::kMouseMixSize];
     TMouseHookData data;
     benchmark::DoNotOptimize(vxl::ReadMouseHookData(&block, sizeof block, data));
     benchmark::DoNotOptimize(vxl::DecodeMouseMessage(data, sampled));
@@ -29,7 +29,7 @@ BENCHMARK(BM_DecodeForwardedRecord);
 // The whole answer path with every typed event bound, as the service binds
 // them: record in, events called, answer out.
 void BM_HandleForwardedMessage(benchmark::State& state) {
-  vxl::bench::NullHookLibrary system;
+  vxl::null::NullHookLibrary system;
   vxl::THookMouseXP hook(system, false);
   long seen = 0;
   hook.OnMouseDown = [&](auto&&...) { ++seen; };
@@ -40,7 +40,7 @@ void BM_HandleForwardedMessage(benchmark::State& state) {
   std::size_t i = 0;
   const long before = AllocationCount();
   for (auto _ : state) {
-    const TMouseHookData& block = vxl::bench::kMouseMix[i++ % vxl::bench::kMouseMixSize];
+    const TMouseHookData& block = vxl::null::kMouseMix[i++ % vxl::null::kMouseMixSize];
     benchmark::DoNotOptimize(hook.HandleForwardedMessage(&block, sizeof block, {vxl::ssShift}));
   }
   ReportAllocations(state, before);

@@ -16,9 +16,9 @@ using namespace vxl;
 // The default record's rules, bound to the hook's events the way the main
 // window binds them.
 struct ServicePath {
-  bench::NullServiceHost host;
-  bench::NullSystemUtilities system;
-  bench::NullHookLibrary library;
+  null::NullServiceHost host;
+  null::NullSystemUtilities system;
+  null::NullHookLibrary library;
   TServiceCore core{host};
   TActions actions{core, host, system};
   TMouseShortcuts shortcuts{core, actions, host, system};
@@ -51,7 +51,7 @@ void BM_MouseMessageThroughTheService(benchmark::State& state) {
   std::size_t i = 0;
   const long before = bench::AllocationCount();
   for (auto _ : state) {
-    const TMouseHookData& block = bench::kMouseMix[i++ % bench::kMouseMixSize];
+    const TMouseHookData& block = null::kMouseMix[i++ % null::kMouseMixSize];
     // Shift held: the default record binds no button or wheel with Shift
     // alone, so every rule is looked at and no action runs.
     benchmark::DoNotOptimize(path.hook.HandleForwardedMessage(&block, sizeof block, {ssShift}));

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds the given presets (default: all three).
+# Configures and builds the given presets (default: all four).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 presets=("$@")

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ zip
+  cmake ninja-build g++ zip clang-format
   googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine wine64

@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
+echo "== layout (clang-format)"
+./scripts/check-format.sh
 ./scripts/build.sh native native-asan win64 win32
 
 echo "== unit tests (native)"

@@ -4,6 +4,7 @@
 
 namespace vxl {
 
+// clang-format off
 const std::array<std::int32_t, kMouseShortcutCount> kDefaultMouseShortcuts = {
     100, 300, 210, 952,                        // left
     100, 100, 0, 0, 0, 205, 0, 0,              // middle
@@ -38,6 +39,7 @@ const std::array<THotKeyEntry, 23> kDefaultHotKeys = {{
     {0x4062, 202},
     {0x4063, 203},
 }};
+// clang-format on
 
 void ResetToDefaults(TConfigRecord& r) {
   std::memset(&r, 0, sizeof r);

@@ -35,8 +35,7 @@ namespace vxl {
 using TColour = std::uint32_t;
 
 constexpr TColour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return static_cast<TColour>(r) | (static_cast<TColour>(g) << 8) |
-         (static_cast<TColour>(b) << 16);
+  return static_cast<TColour>(r) | (static_cast<TColour>(g) << 8) | (static_cast<TColour>(b) << 16);
 }
 
 // A one-byte Boolean as stored in records and files: any non-zero byte reads
@@ -63,9 +62,9 @@ constexpr int kHotKeyCount = 41;
 constexpr std::size_t kConfigRecordSize = 612;
 
 // Values of backgroundRasterOp.
-constexpr std::uint32_t kRopNoEffect = 0xCC0020;       // SRCCOPY
-constexpr std::uint32_t kRopColouring = 0x8800C6;      // SRCAND
-constexpr std::uint32_t kRopInversion = 0x330008;      // NOTSRCCOPY
+constexpr std::uint32_t kRopNoEffect = 0xCC0020;         // SRCCOPY
+constexpr std::uint32_t kRopColouring = 0x8800C6;        // SRCAND
+constexpr std::uint32_t kRopInversion = 0x330008;        // NOTSRCCOPY
 constexpr std::uint32_t kRopColourInversion = 0xBB0226;  // MERGEPAINT
 
 struct TConfigRecord {

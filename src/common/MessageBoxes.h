@@ -7,12 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace vxl {
+#include "common/Geometry.h"  // WindowRef
 
-// A window handle as it crosses into portable code and messages (0 = none);
-// handles fit in 32 bits even in the 64-bit build, but the full width is
-// kept.
-using WindowRef = std::uintptr_t;
+namespace vxl {
 
 // A catalogue lookup: the text of a key, empty when the key is missing.
 using MessageLookup = std::function<std::string(std::string_view key)>;

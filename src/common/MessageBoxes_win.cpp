@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/WinGeometry_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl::win {
@@ -23,8 +24,8 @@ UINT IconFlag(BoxIcon icon) {
 BoxAnswer TWinMessageBoxes::Show(WindowRef owner, const std::string& text,
                                  const std::string& caption, BoxIcon icon, BoxButtons buttons) {
   const UINT flags = IconFlag(icon) | (buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK);
-  const int answer = ::MessageBoxW(reinterpret_cast<HWND>(owner), Widen(text).c_str(),
-                                   Widen(caption).c_str(), flags);
+  const int answer =
+      ::MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(caption).c_str(), flags);
   // A box that could not be shown answers No: nothing is replaced unasked.
   if (buttons == BoxButtons::YesNo) return answer == IDYES ? BoxAnswer::Yes : BoxAnswer::No;
   return BoxAnswer::Ok;

@@ -139,14 +139,13 @@ bool TWinFileSystem::MakeDirectory(const std::string& path) {
 std::vector<std::string> TWinFileSystem::FileNames(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
-  HANDLE search = ::FindFirstFileW(Widen(folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  FindHandle search(::FindFirstFileW(Widen(folder + "\\*").c_str(), &found));
+  if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
       names.push_back(Narrow(found.cFileName));
     }
-  } while (::FindNextFileW(search, &found));
-  ::FindClose(search);  // a find handle is closed by FindClose, not CloseHandle
+  } while (::FindNextFileW(search.get(), &found));
   return names;
 }
 

@@ -17,8 +17,8 @@
 #include <utility>
 
 #include "common/Geometry.h"
+#include "common/VirtualKeys.h"
 #include "hook/ZartHookRecords.h"
-#include "service/ServiceHost.h"
 
 namespace vxl {
 
@@ -115,8 +115,10 @@ struct SampledKey {
   TShiftElement element;
 };
 inline constexpr SampledKey kSampledKeys[] = {
-    {0x01, ssLeft}, {0x02, ssRight}, {0x04, ssMiddle}, {0x10, ssShift},    {0x11, ssCtrl},
-    {0x12, ssAlt},  {0x5B, ssWin},   {0x5C, ssWin},    {0x05, ssPrevious}, {0x06, ssNext},
+    {Vk::LButton, ssLeft},  {Vk::RButton, ssRight}, {Vk::MButton, ssMiddle},
+    {Vk::Shift, ssShift},   {Vk::Control, ssCtrl},  {Vk::Menu, ssAlt},
+    {Vk::LWin, ssWin},      {Vk::RWin, ssWin},      {Vk::XButton1, ssPrevious},
+    {Vk::XButton2, ssNext},
 };
 
 // Builds the shift set from a key-state query: isDown(virtualKey) tells

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "common/MouseElements.h"
 #include "service/ActionPlaces.h"
 
 namespace vxl {
@@ -29,6 +30,12 @@ constexpr TShiftStateEx kAlt{ssAlt};
 constexpr TShiftStateEx kShiftCtrl{ssShift, ssCtrl};
 constexpr TShiftStateEx kAltCtrl{ssAlt, ssCtrl};
 
+using T = MouseTrigger;
+using M = MouseModifier;
+constexpr int E(MouseTrigger trigger, MouseModifier modifier) {
+  return ElementOf(trigger, modifier);
+}
+
 // Presses: the first rule whose element is assigned and whose condition
 // holds swallows the press; no action runs yet.
 struct PressRule {
@@ -37,29 +44,40 @@ struct PressRule {
   bool endsPendingRightClick;
 };
 
+// clang-format off
 constexpr PressRule kLeftPress[] = {
-    {0, Holds(ssRight), true},
-    {1, Holds(ssPrevious), false},
-    {2, Exactly(kAlt), false},
-    {3, Exactly(kAltCtrl), false},
+    {E(T::Left, M::RightHeld),    Holds(ssRight),     true},
+    {E(T::Left, M::PreviousHeld), Holds(ssPrevious),  false},
+    {E(T::Left, M::Alt),          Exactly(kAlt),      false},
+    {E(T::Left, M::AltCtrl),      Exactly(kAltCtrl),  false},
 };
 constexpr PressRule kMiddlePress[] = {
-    {5, Holds(ssRight), true},   {6, Holds(ssPrevious), false},
-    {4, Exactly(kNone), false},  {7, Exactly(kShift), false},
-    {10, Exactly(kShiftCtrl), false}, {8, Exactly(kCtrl), false},
-    {9, Exactly(kAlt), false},   {11, Exactly(kAltCtrl), false},
+    {E(T::Middle, M::RightHeld),    Holds(ssRight),      true},
+    {E(T::Middle, M::PreviousHeld), Holds(ssPrevious),   false},
+    {E(T::Middle, M::None),         Exactly(kNone),      false},
+    {E(T::Middle, M::Shift),        Exactly(kShift),     false},
+    {E(T::Middle, M::ShiftCtrl),    Exactly(kShiftCtrl), false},
+    {E(T::Middle, M::Ctrl),         Exactly(kCtrl),      false},
+    {E(T::Middle, M::Alt),          Exactly(kAlt),       false},
+    {E(T::Middle, M::AltCtrl),      Exactly(kAltCtrl),   false},
 };
 // After the built-in chord and the delayed right click.
 constexpr PressRule kRightPress[] = {
-    {12, Holds(ssPrevious), false}, {13, Exactly(kShift), false},
-    {16, Exactly(kShiftCtrl), false}, {14, Exactly(kCtrl), false},
-    {15, Exactly(kAlt), false},     {17, Exactly(kAltCtrl), false},
+    {E(T::Right, M::PreviousHeld), Holds(ssPrevious),   false},
+    {E(T::Right, M::Shift),        Exactly(kShift),     false},
+    {E(T::Right, M::ShiftCtrl),    Exactly(kShiftCtrl), false},
+    {E(T::Right, M::Ctrl),         Exactly(kCtrl),      false},
+    {E(T::Right, M::Alt),          Exactly(kAlt),       false},
+    {E(T::Right, M::AltCtrl),      Exactly(kAltCtrl),   false},
 };
 constexpr PressRule kPreviousPress[] = {
-    {18, Exactly(kShift), false}, {21, Exactly(kShiftCtrl), false},
-    {19, Exactly(kCtrl), false},  {20, Exactly(kAlt), false},
-    {22, Exactly(kAltCtrl), false},
+    {E(T::Previous, M::Shift),     Exactly(kShift),     false},
+    {E(T::Previous, M::ShiftCtrl), Exactly(kShiftCtrl), false},
+    {E(T::Previous, M::Ctrl),      Exactly(kCtrl),      false},
+    {E(T::Previous, M::Alt),       Exactly(kAlt),       false},
+    {E(T::Previous, M::AltCtrl),   Exactly(kAltCtrl),   false},
 };
+// clang-format on
 
 // Releases: the first rule whose condition holds runs its element.
 // Combinations made with a held button need their element assigned and
@@ -71,45 +89,81 @@ struct ReleaseRule {
   bool usesPreviousButton;
 };
 
+// clang-format off
 constexpr ReleaseRule kLeftRelease[] = {
-    {0, Exactly(TShiftStateEx{ssRight}), true, false},
-    {1, Exactly(TShiftStateEx{ssPrevious}), true, true},
-    {2, Exactly(kAlt), false, false},
-    {3, Exactly(kAltCtrl), false, false},
+    {E(T::Left, M::RightHeld),    Exactly(TShiftStateEx{ssRight}),    true,  false},
+    {E(T::Left, M::PreviousHeld), Exactly(TShiftStateEx{ssPrevious}), true,  true},
+    {E(T::Left, M::Alt),          Exactly(kAlt),                      false, false},
+    {E(T::Left, M::AltCtrl),      Exactly(kAltCtrl),                  false, false},
 };
 constexpr ReleaseRule kMiddleRelease[] = {
-    {5, Exactly(TShiftStateEx{ssRight}), true, false},
-    {6, Holds(ssPrevious), true, true},
-    {4, Exactly(kNone), false, false},
-    {7, Exactly(kShift), false, false},
-    {10, Exactly(kShiftCtrl), false, false},
-    {8, Exactly(kCtrl), false, false},
-    {9, Exactly(kAlt), false, false},
-    {11, Exactly(kAltCtrl), false, false},
+    {E(T::Middle, M::RightHeld),    Exactly(TShiftStateEx{ssRight}), true,  false},
+    {E(T::Middle, M::PreviousHeld), Holds(ssPrevious),               true,  true},
+    {E(T::Middle, M::None),         Exactly(kNone),                  false, false},
+    {E(T::Middle, M::Shift),        Exactly(kShift),                 false, false},
+    {E(T::Middle, M::ShiftCtrl),    Exactly(kShiftCtrl),             false, false},
+    {E(T::Middle, M::Ctrl),         Exactly(kCtrl),                  false, false},
+    {E(T::Middle, M::Alt),          Exactly(kAlt),                   false, false},
+    {E(T::Middle, M::AltCtrl),      Exactly(kAltCtrl),               false, false},
 };
 constexpr ReleaseRule kRightModifierRelease[] = {
-    {13, Exactly(kShift), false, false}, {16, Exactly(kShiftCtrl), false, false},
-    {14, Exactly(kCtrl), false, false},  {15, Exactly(kAlt), false, false},
-    {17, Exactly(kAltCtrl), false, false},
+    {E(T::Right, M::Shift),     Exactly(kShift),     false, false},
+    {E(T::Right, M::ShiftCtrl), Exactly(kShiftCtrl), false, false},
+    {E(T::Right, M::Ctrl),      Exactly(kCtrl),      false, false},
+    {E(T::Right, M::Alt),       Exactly(kAlt),       false, false},
+    {E(T::Right, M::AltCtrl),   Exactly(kAltCtrl),   false, false},
 };
 constexpr ReleaseRule kPreviousRelease[] = {
-    {18, Exactly(kShift), false, false}, {21, Exactly(kShiftCtrl), false, false},
-    {19, Exactly(kCtrl), false, false},  {20, Exactly(kAlt), false, false},
-    {22, Exactly(kAltCtrl), false, false},
+    {E(T::Previous, M::Shift),     Exactly(kShift),     false, false},
+    {E(T::Previous, M::ShiftCtrl), Exactly(kShiftCtrl), false, false},
+    {E(T::Previous, M::Ctrl),      Exactly(kCtrl),      false, false},
+    {E(T::Previous, M::Alt),       Exactly(kAlt),       false, false},
+    {E(T::Previous, M::AltCtrl),   Exactly(kAltCtrl),   false, false},
 };
+// clang-format on
 
-// Wheel notches: elements for (up, down); the plain wheel is never run.
+// Wheel notches: the shift set and its elements for (up, down); the plain
+// wheel is never run.
 struct WheelRule {
   TShiftStateEx shift;
   int up;
   int down;
 };
+constexpr WheelRule Wheel(TShiftStateEx shift, MouseModifier modifier) {
+  return {shift, E(T::WheelUp, modifier), E(T::WheelDown, modifier)};
+}
 constexpr WheelRule kWheel[] = {
-    {TShiftStateEx{ssRight}, 24, 32}, {TShiftStateEx{ssPrevious}, 25, 33},
-    {kShift, 26, 34},                 {kShiftCtrl, 29, 37},
-    {kCtrl, 27, 35},                  {kAlt, 28, 36},
-    {kAltCtrl, 30, 38},
+    Wheel(TShiftStateEx{ssRight}, M::RightHeld),
+    Wheel(TShiftStateEx{ssPrevious}, M::PreviousHeld),
+    Wheel(kShift, M::Shift),
+    Wheel(kShiftCtrl, M::ShiftCtrl),
+    Wheel(kCtrl, M::Ctrl),
+    Wheel(kAlt, M::Alt),
+    Wheel(kAltCtrl, M::AltCtrl),
 };
+
+// A rule naming a combination the element table lacks would silently never
+// match: every element a rule names exists.
+template <typename Rules>
+constexpr bool AllElementsExist(const Rules& rules) {
+  for (const auto& rule : rules) {
+    if (rule.element < 0) return false;
+  }
+  return true;
+}
+constexpr bool WheelElementsExist() {
+  for (const WheelRule& rule : kWheel) {
+    if (rule.up < 0 || rule.down < 0) return false;
+  }
+  return true;
+}
+static_assert(AllElementsExist(kLeftPress) && AllElementsExist(kMiddlePress) &&
+              AllElementsExist(kRightPress) && AllElementsExist(kPreviousPress) &&
+              AllElementsExist(kLeftRelease) && AllElementsExist(kMiddleRelease) &&
+              AllElementsExist(kRightModifierRelease) && AllElementsExist(kPreviousRelease) &&
+              WheelElementsExist());
+
+constexpr int kPreviousHeldRightElement = E(T::Right, M::PreviousHeld);
 
 template <typename Rules>
 const PressRule* FirstPressRule(const Rules& rules, const IShortcutRunner& actions,
@@ -216,8 +270,8 @@ void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef win
     host_.ShowPointerLocator(position.x, position.y, !host_.LocatorOnScreen());
     return;
   }
-  if (actions_.ShortcutAssigned(12) && shift.Contains(ssPrevious)) {
-    actions_.RunShortcut(12, window);
+  if (actions_.ShortcutAssigned(kPreviousHeldRightElement) && shift.Contains(ssPrevious)) {
+    actions_.RunShortcut(kPreviousHeldRightElement, window);
     previousChordUsed_ = true;
     stop = true;
   }
@@ -240,8 +294,8 @@ void TMouseShortcuts::RightUp(TShiftStateEx shift, Point position, WindowRef win
 }
 
 void TMouseShortcuts::ReplayRightClick(Point position) {
-  const Point screen = system_.ScreenSize();
-  system_.InjectRightClick(AbsoluteInputPoint(position, screen.x, screen.y));
+  const Size screen = system_.ScreenSize();
+  system_.InjectRightClick(AbsoluteInputPoint(position, screen.width, screen.height));
 }
 
 void TMouseShortcuts::WheelUp(TShiftStateEx shift, WindowRef window, bool& stop) {
@@ -265,7 +319,8 @@ void TMouseShortcuts::Wheel(bool up, TShiftStateEx shift, WindowRef window, bool
 void TMouseShortcuts::MouseMove(Point position, WindowRef window) {
   if (core_.State().serviceMode != kServiceModeNormal) return;
   core_.MovementTest(position);
-  if (host_.FilterWindowExists(FilterWindowKind::Settings)) host_.ShowPixelColour(position, window);
+  IFilterWindows& filters = host_.Filters();
+  if (filters.Exists(FilterWindowKind::Settings)) filters.ShowPixelColour(position, window);
 }
 
 }  // namespace vxl

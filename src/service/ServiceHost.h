@@ -1,5 +1,5 @@
 // What the service's main-window decisions act on: the components the main
-// window owns (locator windows, hooks, hot keys, filter windows) and the few
+// window owns (locator windows, hooks, hot keys, the filter component) and the few
 // system queries the decisions need. The Win32 main window implements it over
 // the real components; unit tests give a recording fake.
 #pragma once
@@ -8,13 +8,12 @@
 
 #include "common/Geometry.h"
 #include "common/MessageBoxes.h"  // WindowRef
+#include "common/ServiceProtocol.h"
+#include "service/FilterWindows.h"
 
 namespace vxl {
 
 enum class CaretSwitch { Toggle, Preview, Off };
-
-// The service's four filter-related windows, at most one of each.
-enum class FilterWindowKind { Frame, Lens, Settings, Templates };
 
 class IServiceHost {
  public:
@@ -59,7 +58,7 @@ class IServiceHost {
   virtual void CreateCaretLocator() = 0;
   // Closes and destroys it and marks it absent.
   virtual void FreeCaretLocator() = 0;
-  virtual void SetCaretLocatorState(int state) = 0;
+  virtual void SetCaretLocatorState(CaretLocatorState state) = 0;
   virtual void ShowCaretLocator() = 0;
   virtual void PreviewCaretAt(int x, int y) = 0;
   virtual void SetCaretOpacity(std::uint8_t opacity) = 0;
@@ -76,32 +75,15 @@ class IServiceHost {
   // Stops it, frees it and marks it absent.
   virtual void FreeWinEventHook() = 0;
 
-  // Colour filter windows.
-  virtual bool FilterWindowExists(FilterWindowKind kind) = 0;
-  // True when that filter window exists, with its window's top-left corner
-  // in origin. The pointer locator asks it from its frame timer thread too,
-  // so it may only read window state. None exists until the filters do.
-  virtual bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) = 0;
-  // Asks the window to close; it reports back by WM_VXL_FILTERS.
-  virtual void CloseFilterWindow(FilterWindowKind kind) = 0;
-  // Destroys the window at once and marks it absent.
-  virtual void FreeFilterWindow(FilterWindowKind kind) = 0;
-  // Creates and shows the frame (opened with no template), the settings
-  // dialog or the templates window.
-  virtual void OpenFilterWindow(FilterWindowKind kind) = 0;
-  virtual void RaiseFilterFrame() = 0;
+  // The colour filter windows.
+  virtual IFilterWindows& Filters() = 0;
+  // WM_VXL_FILTERS to the main window, posted, or handled at once on this
+  // thread before the call returns.
   virtual void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) = 0;
-  // Handled at once, on this thread, before the call returns.
   virtual void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) = 0;
-  // The filter settings dialog takes the colour under the pointer as its
-  // first or second colour (which = 1 or 2).
-  virtual void CaptureFilterColour(int which) = 0;
-  // The filter settings dialog shows the colour under the pointer.
-  virtual void ShowPixelColour(Point position, WindowRef window) = 0;
 
   // Application-level window order.
   virtual void BringApplicationToFront() = 0;
-  virtual void RaiseFilterLensTopmost() = 0;
   virtual void RaiseCaretLocatorTopmost() = 0;
 };
 

@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
 
   bool alreadyRunning = false;
-  vxl::win::OwnedMutex singleInstance(L"Vexilor2", alreadyRunning);
+  vxl::win::OwnedMutex singleInstance(vxl::kServiceMutexName, alreadyRunning);
   if (alreadyRunning) return 0;
 
   vxl::TVexilor2Wnd mainWindow;

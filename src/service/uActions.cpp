@@ -4,36 +4,53 @@
 
 namespace vxl {
 
+// One row per code or range of codes: what runs and with which argument.
+// Codes of a range that differ only by a computation (keypad places, date
+// formats) get the code itself.
 struct TActions::ActionRange {
   std::int32_t first;
   std::int32_t last;
-  void (TActions::*run)(std::int32_t code);
+  void (TActions::*run)(int argument);
+  int argument;
 };
 
+namespace {
+constexpr int kTheCode = -1;
+}  // namespace
+
 // Codes missing here (104, 200, 212, ...) do nothing.
+// clang-format off
 const TActions::ActionRange TActions::kActions[] = {
-    {100, 100, &TActions::TogglePointerLocator},
-    {101, 101, &TActions::ToggleAutomaticTracking},
-    {103, 103, &TActions::ToggleFilterFrame},
-    {105, 105, &TActions::OpenFilterTemplates},
-    {106, 106, &TActions::OpenFilterSettings},
-    {107, 107, &TActions::TogglePerformanceMonitor},
-    {180, 180, &TActions::ToggleCaretLocator},
-    {181, 181, &TActions::NextCaretBarType},
-    {201, 209, &TActions::PointToKeypadPosition},
-    {210, 211, &TActions::PointToTaskbarPart},
-    {213, 214, &TActions::PointToForegroundCorner},
-    {300, 300, &TActions::CloseWindowUnderPointer},
-    {302, 302, &TActions::MaximiseWindowUnderPointer},
-    {304, 305, &TActions::MoveForegroundWindow},
-    {400, 403, &TActions::InsertDate},
-    {498, 499, &TActions::CaptureColour},
-    {901, 903, &TActions::EndSession},
-    {904, 905, &TActions::Suspend},
-    {950, 950, &TActions::StartConfiguration},
-    {951, 951, &TActions::ShowHelp},
-    {952, 952, &TActions::Quit},
+    {Action::TogglePointerLocator, Action::TogglePointerLocator, &TActions::TogglePointerLocator, 0},
+    {Action::ToggleAutomaticTracking, Action::ToggleAutomaticTracking, &TActions::ToggleAutomaticTracking, 0},
+    {Action::ToggleFilterFrame, Action::ToggleFilterFrame, &TActions::ToggleFilterFrame, 0},
+    {Action::OpenFilterTemplates, Action::OpenFilterTemplates, &TActions::OpenFilterTemplates, 0},
+    {Action::OpenFilterSettings, Action::OpenFilterSettings, &TActions::OpenFilterSettings, 0},
+    {Action::TogglePerformanceMonitor, Action::TogglePerformanceMonitor, &TActions::TogglePerformanceMonitor, 0},
+    {Action::ToggleCaretLocator, Action::ToggleCaretLocator, &TActions::ToggleCaretLocator, 0},
+    {Action::NextCaretBarType, Action::NextCaretBarType, &TActions::NextCaretBarType, 0},
+    {Action::PointToKeypad1, Action::PointToKeypad9, &TActions::PointToKeypadPosition, kTheCode},
+    {Action::PointToTaskbarStart, Action::PointToTaskbarStart, &TActions::PointToTaskbarPart, 's'},
+    {Action::PointToTaskbarNotification, Action::PointToTaskbarNotification, &TActions::PointToTaskbarPart, 'n'},
+    {Action::PointToForegroundLeft, Action::PointToForegroundLeft, &TActions::PointToForegroundCorner, 'L'},
+    {Action::PointToForegroundRight, Action::PointToForegroundRight, &TActions::PointToForegroundCorner, 'R'},
+    {Action::CloseWindowUnderPointer, Action::CloseWindowUnderPointer, &TActions::CloseWindowUnderPointer, 0},
+    {Action::MaximiseWindowUnderPointer, Action::MaximiseWindowUnderPointer, &TActions::MaximiseWindowUnderPointer, 0},
+    {Action::MoveForegroundUp, Action::MoveForegroundUp, &TActions::MoveForegroundWindow, -10},
+    {Action::MoveForegroundDown, Action::MoveForegroundDown, &TActions::MoveForegroundWindow, 10},
+    {Action::InsertDateShortYear, Action::InsertDateRegional, &TActions::InsertDate, kTheCode},
+    {Action::CaptureFilterColour1, Action::CaptureFilterColour1, &TActions::CaptureColour, 1},
+    {Action::CaptureFilterColour2, Action::CaptureFilterColour2, &TActions::CaptureColour, 2},
+    {Action::ShutDown, Action::ShutDown, &TActions::EndSession, kExitShutdown},
+    {Action::Restart, Action::Restart, &TActions::EndSession, kExitReboot},
+    {Action::LogOff, Action::LogOff, &TActions::EndSession, kExitLogOff},
+    {Action::Hibernate, Action::Hibernate, &TActions::Suspend, /*hibernate=*/1},
+    {Action::StandBy, Action::StandBy, &TActions::Suspend, /*hibernate=*/0},
+    {Action::StartConfiguration, Action::StartConfiguration, &TActions::StartConfiguration, 0},
+    {Action::ShowHelp, Action::ShowHelp, &TActions::ShowHelp, 0},
+    {Action::Quit, Action::Quit, &TActions::Quit, 0},
 };
+// clang-format on
 
 TActions::TActions(TServiceCore& core, IServiceHost& host, ISystemUtilities& system)
     : core_(core), host_(host), system_(system) {}
@@ -42,7 +59,7 @@ bool TActions::RunAction(std::int32_t actionCode, WindowRef /*window*/) {
   if (actionCode == 0) return false;
   for (const ActionRange& action : kActions) {
     if (actionCode >= action.first && actionCode <= action.last) {
-      (this->*action.run)(actionCode);
+      (this->*action.run)(action.argument == kTheCode ? actionCode : action.argument);
       break;
     }
   }
@@ -66,7 +83,7 @@ bool TActions::AnyRightHeldShortcut() const {
   return false;
 }
 
-void TActions::TogglePointerLocator(std::int32_t) {
+void TActions::TogglePointerLocator(int) {
   if (host_.LocatorOnScreen()) {
     host_.ShowPointerLocator(0, 0, false);
   } else {
@@ -75,7 +92,7 @@ void TActions::TogglePointerLocator(std::int32_t) {
   }
 }
 
-void TActions::ToggleAutomaticTracking(std::int32_t) {
+void TActions::ToggleAutomaticTracking(int) {
   TConfigRecord& config = core_.Config();
   if (config.autoShowOnMove || config.autoHideOnIdle) {
     // In memory only: the saved profile brings them back.
@@ -89,19 +106,21 @@ void TActions::ToggleAutomaticTracking(std::int32_t) {
   }
 }
 
-void TActions::ToggleFilterFrame(std::int32_t) {
-  host_.PostFiltersMessage(host_.FilterWindowExists(FilterWindowKind::Frame) ? 2 : 1, 0);
+void TActions::ToggleFilterFrame(int) {
+  host_.PostFiltersMessage(
+      host_.Filters().Exists(FilterWindowKind::Frame) ? Filters::CloseFrame : Filters::OpenFrame,
+      0);
 }
 
-void TActions::OpenFilterTemplates(std::int32_t) { host_.PostFiltersMessage(4, 0); }
+void TActions::OpenFilterTemplates(int) { host_.PostFiltersMessage(Filters::OpenTemplates, 0); }
 
-void TActions::OpenFilterSettings(std::int32_t) {
+void TActions::OpenFilterSettings(int) {
   // The frame must exist before the dialog is asked for.
-  host_.SendFiltersMessage(1, 0);
-  host_.PostFiltersMessage(5, 0);
+  host_.SendFiltersMessage(Filters::OpenFrame, 0);
+  host_.PostFiltersMessage(Filters::OpenSettings, 0);
 }
 
-void TActions::TogglePerformanceMonitor(std::int32_t) {
+void TActions::TogglePerformanceMonitor(int) {
   host_.TogglePerformanceMonitor();
   if (!host_.LocatorOnScreen()) return;
   // The panel sits at the top left: bring the pointer where the arrow and
@@ -110,35 +129,35 @@ void TActions::TogglePerformanceMonitor(std::int32_t) {
   host_.RepaintLocator();
 }
 
-void TActions::ToggleCaretLocator(std::int32_t) { core_.SwitchCaretLocator(CaretSwitch::Toggle); }
+void TActions::ToggleCaretLocator(int) { core_.SwitchCaretLocator(CaretSwitch::Toggle); }
 
-void TActions::NextCaretBarType(std::int32_t) { core_.NextCaretBarType(); }
+void TActions::NextCaretBarType(int) { core_.NextCaretBarType(); }
 
-void TActions::PointToKeypadPosition(std::int32_t code) {
-  const Point screen = system_.ScreenSize();
-  if (auto point = KeypadPosition(code, screen.x, screen.y)) system_.SetCursorPos(*point);
+void TActions::PointToKeypadPosition(int code) {
+  const Size screen = system_.ScreenSize();
+  if (auto point = KeypadPosition(code, screen.width, screen.height)) system_.SetCursorPos(*point);
 }
 
-void TActions::PointToTaskbarPart(std::int32_t code) {
-  Rect part;
-  if (system_.TaskbarPartRect(code == 210 ? 's' : 'n', part)) {
-    system_.SetCursorPos(RectCentre(part));
+void TActions::PointToTaskbarPart(int part) {
+  Rect rect;
+  if (system_.TaskbarPartRect(static_cast<char>(part), rect)) {
+    system_.SetCursorPos(RectCentre(rect));
   }
 }
 
-void TActions::PointToForegroundCorner(std::int32_t code) {
+void TActions::PointToForegroundCorner(int corner) {
   Rect window;
   if (system_.ForegroundWindowRect(window)) {
-    system_.SetCursorPos(ForegroundCorner(window, code == 213 ? 'L' : 'R'));
+    system_.SetCursorPos(ForegroundCorner(window, static_cast<char>(corner)));
   }
 }
 
-void TActions::CloseWindowUnderPointer(std::int32_t) {
+void TActions::CloseWindowUnderPointer(int) {
   const WindowRef under = system_.WindowAtPoint(system_.CursorPos());
   if (under != 0) system_.PostSysCommandClose(system_.TopLevelWindow(under));
 }
 
-void TActions::MaximiseWindowUnderPointer(std::int32_t) {
+void TActions::MaximiseWindowUnderPointer(int) {
   const WindowRef under = system_.WindowAtPoint(system_.CursorPos());
   if (under == 0) return;
   const WindowRef topLevel = system_.TopLevelWindow(under);
@@ -150,11 +169,9 @@ void TActions::MaximiseWindowUnderPointer(std::int32_t) {
   }
 }
 
-void TActions::MoveForegroundWindow(std::int32_t code) {
-  system_.MoveForegroundWindowBy(code == 304 ? -10 : 10);
-}
+void TActions::MoveForegroundWindow(int dy) { system_.MoveForegroundWindowBy(dy); }
 
-void TActions::InsertDate(std::int32_t code) {
+void TActions::InsertDate(int code) {
   const std::string text = DateText(code, system_.Today(), system_.DateSeparator());
   // The caret marker would be typed over: take it away while typing.
   const bool caretWasShown = core_.CaretLocatorShown();
@@ -166,30 +183,27 @@ void TActions::InsertDate(std::int32_t code) {
   if (caretWasShown) core_.SwitchCaretLocator(CaretSwitch::Toggle);
 }
 
-void TActions::CaptureColour(std::int32_t code) {
-  if (host_.FilterWindowExists(FilterWindowKind::Settings)) {
-    host_.CaptureFilterColour(code == 498 ? 1 : 2);
+void TActions::CaptureColour(int which) {
+  if (host_.Filters().Exists(FilterWindowKind::Settings)) {
+    host_.Filters().CaptureColour(which);
   } else {
     system_.Beep();
   }
 }
 
-void TActions::EndSession(std::int32_t code) {
-  static constexpr unsigned kFlags[] = {kExitShutdown, kExitReboot, kExitLogOff};
-  system_.ExitSession(kFlags[code - 901]);
+void TActions::EndSession(int flags) { system_.ExitSession(static_cast<unsigned>(flags)); }
+
+void TActions::Suspend(int hibernate) {
+  system_.Suspend(hibernate != 0, /*force=*/false, /*disableWakeEvents=*/false);
 }
 
-void TActions::Suspend(std::int32_t code) {
-  system_.Suspend(/*hibernate=*/code == 904, /*force=*/false, /*disableWakeEvents=*/false);
-}
-
-void TActions::StartConfiguration(std::int32_t) {
+void TActions::StartConfiguration(int) {
   static constexpr const char* kConfigProgram = "Vexilor2Config.exe";
   if (!system_.StartProgram(kConfigProgram)) system_.ShowProgramNotFound(kConfigProgram);
 }
 
-void TActions::ShowHelp(std::int32_t) { system_.ShowHelp("tocVxl"); }
+void TActions::ShowHelp(int) { system_.ShowHelp("tocVxl"); }
 
-void TActions::Quit(std::int32_t) { system_.Quit(); }
+void TActions::Quit(int) { system_.Quit(); }
 
 }  // namespace vxl

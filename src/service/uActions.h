@@ -4,14 +4,13 @@
 
 #include <cstdint>
 
+#include "common/ActionCodes.h"
+#include "common/MouseElements.h"
 #include "service/ServiceHost.h"
 #include "service/uUtils.h"
 #include "service/uformMain.h"
 
 namespace vxl {
-
-// Elements of mouseShortcuts made while the right button is held.
-constexpr int kRightHeldElements[] = {0, 5, 24, 32};
 
 // What the mouse shortcut rules ask of the actions.
 class IShortcutRunner {
@@ -40,27 +39,27 @@ class TActions final : public IShortcutRunner {
   struct ActionRange;
   static const ActionRange kActions[];
 
-  void TogglePointerLocator(std::int32_t);
-  void ToggleAutomaticTracking(std::int32_t);
-  void ToggleFilterFrame(std::int32_t);
-  void OpenFilterTemplates(std::int32_t);
-  void OpenFilterSettings(std::int32_t);
-  void TogglePerformanceMonitor(std::int32_t);
-  void ToggleCaretLocator(std::int32_t);
-  void NextCaretBarType(std::int32_t);
-  void PointToKeypadPosition(std::int32_t code);
-  void PointToTaskbarPart(std::int32_t code);
-  void PointToForegroundCorner(std::int32_t code);
-  void CloseWindowUnderPointer(std::int32_t);
-  void MaximiseWindowUnderPointer(std::int32_t);
-  void MoveForegroundWindow(std::int32_t code);
-  void InsertDate(std::int32_t code);
-  void CaptureColour(std::int32_t code);
-  void EndSession(std::int32_t code);
-  void Suspend(std::int32_t code);
-  void StartConfiguration(std::int32_t);
-  void ShowHelp(std::int32_t);
-  void Quit(std::int32_t);
+  void TogglePointerLocator(int);
+  void ToggleAutomaticTracking(int);
+  void ToggleFilterFrame(int);
+  void OpenFilterTemplates(int);
+  void OpenFilterSettings(int);
+  void TogglePerformanceMonitor(int);
+  void ToggleCaretLocator(int);
+  void NextCaretBarType(int);
+  void PointToKeypadPosition(int code);
+  void PointToTaskbarPart(int part);
+  void PointToForegroundCorner(int corner);
+  void CloseWindowUnderPointer(int);
+  void MaximiseWindowUnderPointer(int);
+  void MoveForegroundWindow(int dy);
+  void InsertDate(int code);
+  void CaptureColour(int which);
+  void EndSession(int flags);
+  void Suspend(int hibernate);
+  void StartConfiguration(int);
+  void ShowHelp(int);
+  void Quit(int);
 
   TServiceCore& core_;
   IServiceHost& host_;

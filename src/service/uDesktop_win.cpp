@@ -15,7 +15,7 @@ TDesktopCanvas::~TDesktopCanvas() {
   if (dc_) ::ReleaseDC(nullptr, dc_);
 }
 
-void DrawBackgroundEffect(HDC dc, PaintExtent extent, const TConfigRecord& config) {
+void DrawBackgroundEffect(HDC dc, Size extent, const TConfigRecord& config) {
   const int width = extent.width;
   const int height = extent.height;
   if (width <= 0 || height <= 0) return;

@@ -31,6 +31,6 @@ class TDesktopCanvas {
 // 0x010101), then copy with the record's raster operation, or blend the
 // screen over the colour for the tinted filter. Results are not examined: a
 // failed copy leaves the fill.
-void DrawBackgroundEffect(HDC dc, PaintExtent extent, const TConfigRecord& config);
+void DrawBackgroundEffect(HDC dc, Size extent, const TConfigRecord& config);
 
 }  // namespace vxl

@@ -65,13 +65,13 @@ ArrowGeometry ComputeArrow(Point pointer, const TConfigRecord& config) {
   return arrow;
 }
 
-PaintExtent BarsOnlyExtent(Point pointer, const TConfigRecord& config) {
+Size BarsOnlyExtent(Point pointer, const TConfigRecord& config) {
   const std::int64_t b = config.borderWidth;
   return {Saturate(std::max<std::int64_t>(static_cast<std::int64_t>(pointer.x) - 20, 20) + b),
           Saturate(std::max<std::int64_t>(static_cast<std::int64_t>(pointer.y) - 20, 30) + b)};
 }
 
-std::array<Point, 6> BarPolygon(PaintExtent extent, std::int32_t borderWidth) {
+std::array<Point, 6> BarPolygon(Size extent, std::int32_t borderWidth) {
   const std::int64_t w = extent.width;
   const std::int64_t h = extent.height;
   const std::int32_t left = Saturate(w - borderWidth);

@@ -22,14 +22,6 @@ constexpr Point kArrowAnchor{4, 5};
 // beyond the 32-bit range are clamped so that wild records stay defined.
 std::int32_t RoundHalfEven(double v);
 
-// What a paint needs to know about its extent: the region (0, 0)-(W, H) it
-// covers, which the background effect fills and the bars frame.
-struct PaintExtent {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  friend constexpr bool operator==(const PaintExtent&, const PaintExtent&) = default;
-};
-
 // The background colour that means "fill nothing": the region keeps the
 // black every paint starts with.
 constexpr TColour kNoFillColour = 0x010101;
@@ -42,8 +34,9 @@ std::optional<TColour> BackgroundFillColour(const TConfigRecord& config);
 // The arrow in window coordinates, P0..P6 from the tail round the head and
 // back, and the extent that follows from its tip.
 struct ArrowGeometry {
-  std::array<Point, 7> points{};
-  PaintExtent extent;
+  static constexpr std::size_t kPointCount = 7;
+  std::array<Point, kPointCount> points{};
+  Size extent;
   const Point& Tip() const { return points[3]; }
 };
 
@@ -52,11 +45,11 @@ struct ArrowGeometry {
 ArrowGeometry ComputeArrow(Point pointer, const TConfigRecord& config);
 
 // Extent of PaintBarsOnly, which computes no arrow.
-PaintExtent BarsOnlyExtent(Point pointer, const TConfigRecord& config);
+Size BarsOnlyExtent(Point pointer, const TConfigRecord& config);
 
 // The bars' closed polygon B0..B5: a band of width borderWidth down the right
 // edge and along the bottom edge of the extent.
-std::array<Point, 6> BarPolygon(PaintExtent extent, std::int32_t borderWidth);
+std::array<Point, 6> BarPolygon(Size extent, std::int32_t borderWidth);
 
 // Polygon vertices are kept within this distance of the screen origin before
 // they reach GDI: a record with absurd lengths must not make the system

@@ -72,36 +72,6 @@ void TCanvasPens::RenewBrush() {
   brush_ = std::move(brush);
 }
 
-// --- TPaintBuffer ------------------------------------------------------------
-
-TPaintBuffer::~TPaintBuffer() {
-  // The bitmap must leave the DC before either is deleted.
-  if (dc_ && originalBitmap_) ::SelectObject(dc_.get(), originalBitmap_);
-}
-
-HDC TPaintBuffer::Begin(HDC target, int width, int height) {
-  if (width <= 0 || height <= 0) return nullptr;
-  if (!dc_) dc_.reset(::CreateCompatibleDC(target));
-  if (!dc_) return nullptr;
-  if (width > capacityWidth_ || height > capacityHeight_) {
-    const int newWidth = std::max(width, capacityWidth_);
-    const int newHeight = std::max(height, capacityHeight_);
-    win::UniqueBitmap bitmap(::CreateCompatibleBitmap(target, newWidth, newHeight));
-    if (!bitmap) return nullptr;
-    HGDIOBJ previous = ::SelectObject(dc_.get(), bitmap.get());
-    if (!originalBitmap_) originalBitmap_ = previous;
-    bitmap_ = std::move(bitmap);
-    capacityWidth_ = newWidth;
-    capacityHeight_ = newHeight;
-  }
-  ::PatBlt(dc_.get(), 0, 0, width, height, BLACKNESS);
-  return dc_.get();
-}
-
-void TPaintBuffer::CopyTo(HDC target, int width, int height) {
-  ::BitBlt(target, 0, 0, width, height, dc_.get(), 0, 0, SRCCOPY);
-}
-
 // --- TLocatorPainter ---------------------------------------------------------
 
 void TLocatorPainter::Paint(PaintRoutine routine, HDC dc, int windowWidth, int windowHeight) {
@@ -118,7 +88,7 @@ void TLocatorPainter::Paint(PaintRoutine routine, HDC dc, int windowWidth, int w
   buffer_.CopyTo(dc, windowWidth, windowHeight);
 }
 
-PaintExtent TLocatorPainter::ClippedExtent() const {
+Size TLocatorPainter::ClippedExtent() const {
   return {std::min(extent_.width, windowWidth_), std::min(extent_.height, windowHeight_)};
 }
 
@@ -157,16 +127,14 @@ void TLocatorPainter::PaintBarsOnly(HDC dc) {
   DrawMonitorPanel(dc);
 }
 
-void TLocatorPainter::DrawPolygon(HDC dc, const Point* points, int count, bool inverting) {
-  POINT vertices[7];
-  for (int i = 0; i < count; ++i) {
-    const Point p = ClampForDrawing(points[i]);
-    vertices[i] = {p.x, p.y};
-  }
+void TLocatorPainter::DrawPolygon(HDC dc, std::span<const Point> points, bool inverting) {
+  std::array<Point, ArrowGeometry::kPointCount> clamped;
+  const std::size_t count = std::min(points.size(), clamped.size());
+  for (std::size_t i = 0; i < count; ++i) clamped[i] = ClampForDrawing(points[i]);
   // With R2_NOT every covered pixel becomes the inverse of what the buffer
   // holds there, whatever the pen and brush colours: the automatic colours.
   if (inverting) ::SetROP2(dc, R2_NOT);
-  ::Polygon(dc, vertices, count);
+  win::DrawPolygon(dc, std::span<const Point>(clamped.data(), count));
   if (inverting) ::SetROP2(dc, R2_COPYPEN);
 }
 
@@ -179,7 +147,7 @@ void TLocatorPainter::DrawBars(HDC dc, bool autoColours) {
     pens_.SetPenColour(config_.borderPenColour);
     pens_.SetBrushColour(config_.borderBrushColour);
   }
-  DrawPolygon(dc, bars.data(), static_cast<int>(bars.size()), autoColours);
+  DrawPolygon(dc, bars, autoColours);
 }
 
 void TLocatorPainter::DrawArrow(HDC dc, bool autoColours) {
@@ -189,7 +157,7 @@ void TLocatorPainter::DrawArrow(HDC dc, bool autoColours) {
     pens_.SetPenColour(config_.arrowPenColour);
     pens_.SetBrushColour(config_.arrowBrushColour);
   }
-  DrawPolygon(dc, arrow_.points.data(), static_cast<int>(arrow_.points.size()), autoColours);
+  DrawPolygon(dc, arrow_.points, autoColours);
 }
 
 void TLocatorPainter::DrawMonitorPanel(HDC dc) {

@@ -7,12 +7,14 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "common/ConfigRecord.h"
 #include "service/LocatorPositions.h"
 #include "service/uDraw.h"
 #include "service/uformMouseLoc.h"
 #include "ui/WinHandles_win.h"
+#include "ui/WinPaint_win.h"
 
 namespace vxl {
 
@@ -54,25 +56,21 @@ class TCanvasPens {
   win::UniqueBrush brush_;
 };
 
-// A memory bitmap as large as the window has been, cleared to black at the
-// start of every paint and copied to the window at its end.
+// A double buffer cleared to black at the start of every paint (black is
+// the overlays' colour key: what is not painted is not seen).
 class TPaintBuffer {
  public:
-  TPaintBuffer() = default;
-  TPaintBuffer(const TPaintBuffer&) = delete;
-  TPaintBuffer& operator=(const TPaintBuffer&) = delete;
-  ~TPaintBuffer();
   // The buffer's DC, black over width x height; null when it cannot be made.
-  HDC Begin(HDC target, int width, int height);
-  void CopyTo(HDC target, int width, int height);
-  HDC Dc() const { return dc_.get(); }
+  HDC Begin(HDC target, int width, int height) {
+    HDC dc = buffer_.Prepare(target, {width, height});
+    if (dc) ::PatBlt(dc, 0, 0, width, height, BLACKNESS);
+    return dc;
+  }
+  void CopyTo(HDC target, int width, int height) { buffer_.CopyTo(target, {width, height}); }
+  HDC Dc() const { return buffer_.Dc(); }
 
  private:
-  win::UniqueMemoryDC dc_;
-  win::UniqueBitmap bitmap_;
-  HGDIOBJ originalBitmap_ = nullptr;
-  int capacityWidth_ = 0;
-  int capacityHeight_ = 0;
+  win::DoubleBuffer buffer_;
 };
 
 class TLocatorPainter {
@@ -93,8 +91,8 @@ class TLocatorPainter {
   void DrawBars(HDC dc, bool autoColours);
   void DrawArrow(HDC dc, bool autoColours);
   void DrawMonitorPanel(HDC dc);
-  void DrawPolygon(HDC dc, const Point* points, int count, bool inverting);
-  PaintExtent ClippedExtent() const;
+  void DrawPolygon(HDC dc, std::span<const Point> points, bool inverting);
+  Size ClippedExtent() const;
 
   const TConfigRecord& config_;
   const LocatorPositions& positions_;
@@ -105,7 +103,7 @@ class TLocatorPainter {
   TPaintBuffer buffer_;
   // Working values of the current paint.
   ArrowGeometry arrow_;
-  PaintExtent extent_;
+  Size extent_;
   int windowWidth_ = 0;
   int windowHeight_ = 0;
 };

@@ -6,12 +6,12 @@ std::vector<KeyStroke> KeyStrokesForCharacter(std::uint16_t layoutAnswer) {
   const auto virtualKey = static_cast<std::uint8_t>(layoutAnswer & 0xFF);
   const auto shiftState = static_cast<std::uint8_t>(layoutAnswer >> 8);
   std::vector<KeyStroke> strokes = {
-      {kVkLeftWin, true}, {kVkRightWin, true}, {kVkLeftAlt, true}, {kVkControlKey, true}};
+      {Vk::LWin, true}, {Vk::RWin, true}, {Vk::LMenu, true}, {Vk::Control, true}};
   std::uint8_t modifier = 0;
   if (shiftState & 1) {
-    modifier = kVkShiftKey;
+    modifier = Vk::Shift;
   } else if (shiftState & 6) {
-    modifier = kVkRightAlt;
+    modifier = Vk::RMenu;
   }
   if (modifier) strokes.push_back({modifier, false});
   strokes.push_back({virtualKey, false});

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/Geometry.h"
-#include "service/ServiceHost.h"
+#include "common/VirtualKeys.h"
 #include "service/ActionPlaces.h"
 
 namespace vxl {
@@ -25,14 +25,6 @@ struct KeyStroke {
   friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
 };
 
-// Virtual keys the typing releases or presses around a character.
-constexpr std::uint8_t kVkShiftKey = 0x10;
-constexpr std::uint8_t kVkControlKey = 0x11;
-constexpr std::uint8_t kVkLeftWin = 0x5B;
-constexpr std::uint8_t kVkRightWin = 0x5C;
-constexpr std::uint8_t kVkLeftAlt = 0xA4;
-constexpr std::uint8_t kVkRightAlt = 0xA5;  // AltGr
-
 // The key events that type one character, given the keyboard layout's
 // answer for it (VkKeyScan: virtual key in the low byte, shift state in the
 // high byte: 1 Shift, 2 Ctrl, 4 Alt). Keys the user may still hold from the
@@ -47,7 +39,7 @@ class ISystemUtilities {
   virtual Point CursorPos() = 0;
   virtual void SetCursorPos(Point point) = 0;
   // The primary screen's size in pixels.
-  virtual Point ScreenSize() = 0;
+  virtual Size ScreenSize() = 0;
 
   // The foreground window and its rectangle; false when there is none.
   virtual bool ForegroundWindowRect(Rect& rect) = 0;
@@ -56,7 +48,7 @@ class ISystemUtilities {
   virtual WindowRef WindowAtPoint(Point point) = 0;
   // Climbs the parent chain to the window that has no parent.
   virtual WindowRef TopLevelWindow(WindowRef wnd) = 0;
-  virtual void PostClose(WindowRef wnd) = 0;           // WM_CLOSE
+  virtual void PostClose(WindowRef wnd) = 0;            // WM_CLOSE
   virtual void PostSysCommandClose(WindowRef wnd) = 0;  // WM_SYSCOMMAND SC_CLOSE
   virtual bool IsMaximised(WindowRef wnd) = 0;
   virtual void Restore(WindowRef wnd) = 0;

@@ -5,14 +5,12 @@
 #include <cwctype>
 #include <vector>
 
+#include "ui/WinGeometry_win.h"
 #include "ui/WinHandles_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl::win {
 namespace {
-
-HWND ToHwnd(WindowRef wnd) { return reinterpret_cast<HWND>(wnd); }
-WindowRef ToRef(HWND wnd) { return reinterpret_cast<WindowRef>(wnd); }
 
 std::wstring Upper(std::wstring text) {
   for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
@@ -94,34 +92,26 @@ Point TSystemUtilities::CursorPos() {
 
 void TSystemUtilities::SetCursorPos(Point point) { ::SetCursorPos(point.x, point.y); }
 
-Point TSystemUtilities::ScreenSize() {
+Size TSystemUtilities::ScreenSize() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 bool TSystemUtilities::ForegroundWindowRect(Rect& rect) {
-  RECT r;
-  HWND foreground = ::GetForegroundWindow();
-  if (foreground == nullptr || !::GetWindowRect(foreground, &r)) return false;
-  rect = {r.left, r.top, r.right, r.bottom};
-  return true;
+  return WindowRect(::GetForegroundWindow(), rect);
 }
 
 bool TSystemUtilities::TaskbarPartRect(char part, Rect& rect) {
-  HWND window = FindTaskbarWindow(part == 's' ? L"Button" : L"TrayNotifyWnd");
-  RECT r;
-  if (window == nullptr || !::GetWindowRect(window, &r)) return false;
-  rect = {r.left, r.top, r.right, r.bottom};
-  return true;
+  return WindowRect(FindTaskbarWindow(part == 's' ? L"Button" : L"TrayNotifyWnd"), rect);
 }
 
 WindowRef TSystemUtilities::WindowAtPoint(Point point) {
-  return ToRef(::WindowFromPoint({point.x, point.y}));
+  return ToWindowRef(::WindowFromPoint(ToPOINT(point)));
 }
 
 WindowRef TSystemUtilities::TopLevelWindow(WindowRef wnd) {
   HWND window = ToHwnd(wnd);
   while (HWND parent = ::GetParent(window)) window = parent;
-  return ToRef(window);
+  return ToWindowRef(window);
 }
 
 void TSystemUtilities::PostClose(WindowRef wnd) { ::PostMessageW(ToHwnd(wnd), WM_CLOSE, 0, 0); }
@@ -132,9 +122,7 @@ void TSystemUtilities::PostSysCommandClose(WindowRef wnd) {
 
 bool TSystemUtilities::IsMaximised(WindowRef wnd) { return ::IsZoomed(ToHwnd(wnd)) != FALSE; }
 void TSystemUtilities::Restore(WindowRef wnd) { ::ShowWindow(ToHwnd(wnd), SW_RESTORE); }
-void TSystemUtilities::ShowMaximised(WindowRef wnd) {
-  ::ShowWindow(ToHwnd(wnd), SW_SHOWMAXIMIZED);
-}
+void TSystemUtilities::ShowMaximised(WindowRef wnd) { ::ShowWindow(ToHwnd(wnd), SW_SHOWMAXIMIZED); }
 
 void TSystemUtilities::MoveForegroundWindowBy(int dy) {
   HWND foreground = ::GetForegroundWindow();
@@ -218,8 +206,9 @@ bool TSystemUtilities::StartProgram(const std::string& fileName) {
 }
 
 void TSystemUtilities::ShowProgramNotFound(const std::string& fileName) {
-  foundation_.Boxes().Show(ToRef(mainWindow_), ProgramFolder() + fileName + "\nFile not found",
-                           "Vexilor 2.00 Error", BoxIcon::Warning, BoxButtons::Ok);
+  foundation_.Boxes().Show(ToWindowRef(mainWindow_),
+                           ProgramFolder() + fileName + "\nFile not found", "Vexilor 2.00 Error",
+                           BoxIcon::Warning, BoxButtons::Ok);
 }
 
 void TSystemUtilities::ShowHelp(const std::string& keyword) {

@@ -26,7 +26,7 @@ class TSystemUtilities final : public ISystemUtilities {
 
   Point CursorPos() override;
   void SetCursorPos(Point point) override;
-  Point ScreenSize() override;
+  Size ScreenSize() override;
   bool ForegroundWindowRect(Rect& rect) override;
   bool TaskbarPartRect(char part, Rect& rect) override;
   WindowRef WindowAtPoint(Point point) override;

@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "common/Geometry.h"
-#include "service/ServiceHost.h"
 
 namespace vxl {
 
@@ -51,15 +50,6 @@ constexpr std::int32_t kRoleSystemText = 42;
 
 // Tooltips above this row are pushed down to it.
 constexpr std::int32_t kToolTipMinTop = 47;
-
-// A screen rectangle as accLocation gives it.
-struct Box {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  friend constexpr bool operator==(const Box&, const Box&) = default;
-};
 
 // A window class name as GetClassName gives it with a 63-character buffer
 // (so at most 62 characters), held in UTF-8 without allocating: it is read

@@ -1,26 +1,11 @@
 #include "service/uclWinEvent_win.h"
 
-namespace vxl::win {
+#include <utility>
 
-static_assert(kEventSystemForeground == EVENT_SYSTEM_FOREGROUND &&
-              kEventSystemMoveSizeEnd == EVENT_SYSTEM_MOVESIZEEND &&
-              kEventSystemDialogStart == EVENT_SYSTEM_DIALOGSTART &&
-              kEventSystemScrollingEnd == EVENT_SYSTEM_SCROLLINGEND &&
-              kEventObjectCreate == EVENT_OBJECT_CREATE &&
-              kEventObjectDestroy == EVENT_OBJECT_DESTROY &&
-              kEventObjectShow == EVENT_OBJECT_SHOW && kEventObjectHide == EVENT_OBJECT_HIDE &&
-              kEventObjectFocus == EVENT_OBJECT_FOCUS &&
-              kEventObjectLocationChange == EVENT_OBJECT_LOCATIONCHANGE &&
-              kEventObjectValueChange == EVENT_OBJECT_VALUECHANGE &&
-              kEventObjectTextSelectionChanged == EVENT_OBJECT_TEXTSELECTIONCHANGED &&
-              kEventObjectContentScrolled == EVENT_OBJECT_CONTENTSCROLLED &&
-              kEventMax == EVENT_MAX);
-static_assert(kObjIdWindow == OBJID_WINDOW && kObjIdClient == OBJID_CLIENT &&
-              kObjIdVScroll == OBJID_VSCROLL && kObjIdHScroll == OBJID_HSCROLL &&
-              kObjIdCaret == OBJID_CARET && kObjIdCursor == OBJID_CURSOR &&
-              kChildIdSelf == CHILDID_SELF);
-static_assert(kRoleSystemScrollBar == ROLE_SYSTEM_SCROLLBAR &&
-              kRoleSystemDocument == ROLE_SYSTEM_DOCUMENT && kRoleSystemText == ROLE_SYSTEM_TEXT);
+#include "ui/CallbackGuard_win.h"
+#include "ui/WinGeometry_win.h"
+
+namespace vxl::win {
 
 TWinEventHook* TWinEventHook::instance_ = nullptr;
 
@@ -44,11 +29,15 @@ void TWinEventHook::Stop() {
 }
 
 void CALLBACK TWinEventHook::Callback(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG child,
-                                      DWORD, DWORD) {
-  // An event already queued when the hook was removed still arrives once.
-  TWinEventHook* self = instance_;
-  if (self == nullptr || self->hook_ == nullptr) return;
-  self->dispatcher_.HandleEvent(event, reinterpret_cast<WindowRef>(wnd), object, child);
+                                      DWORD, DWORD) noexcept {
+  GuardCallback(
+      [&] {
+        // An event already queued when the hook was removed still arrives once.
+        TWinEventHook* self = instance_;
+        if (self == nullptr || self->hook_ == nullptr) return;
+        self->dispatcher_.HandleEvent(event, ToWindowRef(wnd), object, child);
+      },
+      [] {});
 }
 
 }  // namespace vxl::win

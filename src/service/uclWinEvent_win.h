@@ -29,8 +29,9 @@ class TWinEventHook {
   TWinEventDispatcher& Events() { return dispatcher_; }
 
  private:
+  // Runs through GuardCallback: nothing unwinds into the system.
   static void CALLBACK Callback(HWINEVENTHOOK hook, DWORD event, HWND wnd, LONG object, LONG child,
-                                DWORD thread, DWORD time);
+                                DWORD thread, DWORD time) noexcept;
   // The WinEvent callback receives no user pointer.
   static TWinEventHook* instance_;
 

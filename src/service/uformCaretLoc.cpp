@@ -6,16 +6,18 @@
 namespace vxl {
 namespace {
 
-// The numbers one bar type's placement is made of.
+// The numbers one bar type's placement is made of. The rectangles come from
+// other applications' accessibility boxes and may hold any value, so the
+// rules compute in 64 bits and the results are saturated.
 struct LayoutInput {
-  std::int32_t AL, AW;  // active window left, width
-  std::int32_t EL, EW;  // edit zone left, width
-  std::int32_t SW;      // screen width
-  std::int32_t TW;      // triangle half width
+  std::int64_t AL, AW;  // active window left, width
+  std::int64_t EL, EW;  // edit zone left, width
+  std::int64_t SW;      // screen width
+  std::int64_t TW;      // triangle half width
 };
 
 struct BarLayout {
-  std::int32_t windowLeft, windowWidth, barStart, barEnd;
+  std::int64_t windowLeft, windowWidth, barStart, barEnd;
 };
 
 using LayoutRule = BarLayout (*)(const LayoutInput&);
@@ -54,12 +56,12 @@ constexpr std::array<LayoutRule, kCaretBarTypeCount> kLayoutRules = {
     },
 };
 
-bool BarsEndAtCaret(std::int32_t barType) { return barType >= 1 && barType <= 3; }
-
 std::int32_t Saturate(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
       value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
+
+bool BarsEndAtCaret(std::int32_t barType) { return barType >= 1 && barType <= 3; }
 
 Point At(std::int64_t x, std::int64_t y) { return {Saturate(x), Saturate(y)}; }
 
@@ -72,10 +74,10 @@ bool LayoutBars(const TConfigRecord& config, const TWndInfo& active, const TWndI
   const LayoutInput in{active.Left, active.Width, edit.Left,
                        edit.Width,  screenWidth,  config.caretTriangleHalfWidth};
   const BarLayout layout = kLayoutRules[static_cast<std::size_t>(barType)](in);
-  placement.windowLeft = layout.windowLeft;
-  placement.windowWidth = layout.windowWidth;
-  placement.BarStart = layout.barStart;
-  placement.BarEnd = layout.barEnd;
+  placement.windowLeft = Saturate(layout.windowLeft);
+  placement.windowWidth = Saturate(layout.windowWidth);
+  placement.BarStart = Saturate(layout.barStart);
+  placement.BarEnd = Saturate(layout.barEnd);
   return true;
 }
 
@@ -109,6 +111,40 @@ void PlaceCaret(const TConfigRecord& config, const Box& caret, CaretPlacement& p
 
 std::int32_t NextBarType(std::int32_t barType) {
   return barType >= kCaretBarTypeCount - 1 ? 0 : barType + 1;
+}
+
+std::int32_t MarkerTopAfterMove(std::int32_t markerTop, std::int32_t oldTop, std::int32_t newTop) {
+  return Saturate(std::int64_t{markerTop} + newTop - oldTop);
+}
+
+ForegroundChange CompareForeground(const TWndInfo& laidOutFor, const TWndInfo& foreground) {
+  if (foreground.Handle == 0) return ForegroundChange::None;
+  if (foreground.Handle != laidOutFor.Handle) return ForegroundChange::Switched;
+  return foreground == laidOutFor ? ForegroundChange::None : ForegroundChange::Moved;
+}
+
+CaretPollStep TCaretPoll::Tick(const TWndInfo& foreground, const Box* caret) {
+  CaretPollStep step;
+  step.foreground = CompareForeground(laidOutFor_, foreground);
+  if (step.foreground != ForegroundChange::None) laidOutFor_ = foreground;
+  if (caret == nullptr) {
+    caretKnown_ = false;
+    return step;
+  }
+  step.placeCaret = step.foreground != ForegroundChange::None || !caretKnown_ || *caret != caret_;
+  caret_ = *caret;
+  caretKnown_ = true;
+  return step;
+}
+
+bool CaretInView(const Box& caret, const Rect& visibleClient) {
+  if (visibleClient.IsEmpty()) return false;
+  const std::int64_t left = caret.left;
+  const std::int64_t top = caret.top;
+  const std::int64_t right = left + std::max(caret.width, 1);
+  const std::int64_t bottom = top + std::max(caret.height, 1);
+  return left < visibleClient.right && right > visibleClient.left && top < visibleClient.bottom &&
+         bottom > visibleClient.top;
 }
 
 }  // namespace vxl

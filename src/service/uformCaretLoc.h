@@ -1,6 +1,8 @@
 // The caret marker's geometry: where the caret locator window stands, how
 // wide its bars are for each bar type, and the polygons of the two bars and
-// the two triangles. The Win32 window (uformCaretLoc_win) only applies it.
+// the two triangles; and the decisions of the caret poll: when the bars are
+// laid out again and which caret is in view. The caret tracker
+// (CaretTracker) applies them.
 #pragma once
 
 #include <array>
@@ -8,7 +10,6 @@
 
 #include "common/ConfigRecord.h"
 #include "common/Geometry.h"
-#include "service/ServiceHost.h"
 #include "service/uclWinEvent.h"
 
 namespace vxl {
@@ -59,5 +60,50 @@ void PlaceCaret(const TConfigRecord& config, const Box& caret, CaretPlacement& p
 
 // 0 -> 1 -> ... -> 6 -> 0; from 6 or more back to 0.
 std::int32_t NextBarType(std::int32_t barType);
+
+// The marker's top after its window moved from oldTop to newTop: the marker
+// moves with it. Saturated, as the tops may come from any application.
+std::int32_t MarkerTopAfterMove(std::int32_t markerTop, std::int32_t oldTop, std::int32_t newTop);
+
+// How the foreground window stands against the one the bars were laid out
+// for. No foreground window (between two activations) is no change: the
+// marker keeps its place until a window comes.
+enum class ForegroundChange { None, Moved, Switched };
+ForegroundChange CompareForeground(const TWndInfo& laidOutFor, const TWndInfo& foreground);
+
+// What one tick of the caret poll asks the window to do.
+struct CaretPollStep {
+  ForegroundChange foreground = ForegroundChange::None;
+  // The caret moved, came back, or the bars under it were laid out anew.
+  bool placeCaret = false;
+  friend constexpr bool operator==(const CaretPollStep&, const CaretPollStep&) = default;
+};
+
+// The memory of the caret poll. Some systems (Wine) and some applications
+// raise no caret, move or foreground events, so the locator looks at the
+// foreground window and its GUI caret every 100 ms and acts on changes only.
+// Nothing is allocated: it runs ten times a second.
+class TCaretPoll {
+ public:
+  // The active window the bars have just been laid out for, whoever did it.
+  void LaidOutFor(const TWndInfo& active) { laidOutFor_ = active; }
+  // The next caret seen is placed even when it stands where the last one did.
+  void ForgetCaret() { caretKnown_ = false; }
+  // One look: the foreground window with its rectangle, and its thread's
+  // caret in screen pixels (null when there is none). A change of the
+  // foreground is taken as laid out.
+  CaretPollStep Tick(const TWndInfo& foreground, const Box* caret);
+
+ private:
+  TWndInfo laidOutFor_;
+  Box caret_;
+  bool caretKnown_ = false;
+};
+
+// Whether any of the caret lies in its window's visible client area (screen
+// pixels). A caret scrolled out of view is no place to mark: it would stand
+// over a menu bar, a caption or another window. A caret of no width or
+// height counts as one pixel wide or high.
+bool CaretInView(const Box& caret, const Rect& visibleClient);
 
 }  // namespace vxl

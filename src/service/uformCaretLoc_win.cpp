@@ -1,62 +1,21 @@
 #include "service/uformCaretLoc_win.h"
 
-#include <algorithm>
-
 #include "service/uOleAcc_win.h"
+#include "ui/Overlay_win.h"
+#include "ui/WinGeometry_win.h"
 
 namespace vxl {
 namespace {
 
-constexpr std::uint32_t kCaretWatchMs = 100;
 constexpr UINT kRaiseFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
-constexpr UINT kCaretRaiseFlags =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS;
-// Whatever a hand-made record asks for, the window stays a size GDI can
-// buffer.
-constexpr std::int32_t kMaxWindowExtent = 32767;
 
-HWND ToHwnd(WindowRef wnd) { return reinterpret_cast<HWND>(wnd); }
-WindowRef ToRef(HWND wnd) { return reinterpret_cast<WindowRef>(wnd); }
-
-TWndInfo InfoOf(HWND wnd) {
-  RECT r{};
-  if (wnd == nullptr || !::GetWindowRect(wnd, &r)) return {ToRef(wnd), 0, 0, 0, 0};
-  return {ToRef(wnd), r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-bool ThreadInfoOf(HWND window, GUITHREADINFO& info) {
-  if (window == reinterpret_cast<HWND>(-1)) window = ::GetForegroundWindow();
-  const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
-  info = {};
-  info.cbSize = sizeof info;
-  return ::GetGUIThreadInfo(thread, &info) != FALSE;
-}
-
-Box CaretBox(const GUITHREADINFO& info) {
-  POINT corner{info.rcCaret.left, info.rcCaret.top};
-  ::ClientToScreen(info.hwndCaret, &corner);
-  return {corner.x, corner.y, info.rcCaret.right - info.rcCaret.left,
-          info.rcCaret.bottom - info.rcCaret.top};
-}
-
-// The GUI caret of the window's thread and the window that owns it.
-bool GuiCaret(HWND window, Box& caret, HWND& caretWindow) {
-  GUITHREADINFO info;
-  if (!ThreadInfoOf(window, info) || info.hwndCaret == nullptr) return false;
-  caret = CaretBox(info);
-  caretWindow = info.hwndCaret;
-  return true;
-}
+using win::ToHwnd;
+using win::ToWindowRef;
 
 }  // namespace
 
-bool GetCaretFromThreadInfo(HWND window, Box& caret) {
-  HWND caretWindow = nullptr;
-  return GuiCaret(window, caret, caretWindow);
-}
-
 TVXLCaretLocWnd::TVXLCaretLocWnd(TConfigRecord& config, std::unique_ptr<win::TWinEventHook>& hook)
-    : config_(config), hook_(hook) {}
+    : config_(config), hook_(hook), tracker_(config, *this) {}
 
 TVXLCaretLocWnd::~TVXLCaretLocWnd() {
   Close();
@@ -66,258 +25,153 @@ TVXLCaretLocWnd::~TVXLCaretLocWnd() {
 bool TVXLCaretLocWnd::Create(HWND owner) {
   keyBrush_.reset(::CreateSolidBrush(kCaretColourKey));
   if (!RegisterWindowClass(kClassName, keyBrush_.get())) return false;
-  const DWORD exStyle =
-      WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-  if (!CreateHandle(exStyle, kClassName, L"", WS_POPUP, 0, 0, 1, 1, owner)) return false;
-  HideTimer = std::make_unique<win::TSimpleTimer>(kCaretHideDelayMs, [this] { HideTimerFired(); });
-  caretWatch_ = std::make_unique<win::TSimpleTimer>(kCaretWatchMs, [this] { CaretWatchFired(); });
-  SetOpacity(config_.caretOpacity);
+  if (!CreateHandle(win::kOverlayExStyle, kClassName, L"", win::kOverlayStyle, 0, 0, 1, 1, owner)) {
+    return false;
+  }
+  hideTimer_ =
+      std::make_unique<win::TSimpleTimer>(kCaretHideDelayMs, [this] { tracker_.HideTimerFired(); });
+  pollTimer_ = std::make_unique<win::TSimpleTimer>(kCaretPollMs, [this] { tracker_.PollTick(); });
+  tracker_.SetOpacity(config_.caretOpacity);
   return true;
 }
 
-// --- state -------------------------------------------------------------------
-
-void TVXLCaretLocWnd::SetState(int state) {
-  SetOpacity(0);
-  Show();
-  tracking_ = state == 1 && hook_ != nullptr;
-  if (caretWatch_) caretWatch_->SetEnabled(tracking_);
-  if (!tracking_) {
-    Invalidate();
-    if (hook_) {
-      hook_->Stop();
-      hook_->Events().SetHandlers(nullptr);
-    }
-    return;
-  }
-  hook_->Stop();
-  ReadForeground();
-  hook_->Events().ForegroundWnd = ActiveInfo.Handle;
-  hook_->Events().CaretWnd = EditInfo.Handle;
-  hook_->Events().SetHandlers(this);
-  hook_->Start();
-  caret_.left = -1;
-  caret_.top = -1;
-  watchedCaretKnown_ = false;
-  FocusChanged(ToHwnd(EditInfo.Handle),
-               {EditInfo.Left, EditInfo.Top, EditInfo.Width, EditInfo.Height});
-  // Without an accessible caret this draws the marker at the screen corner
-  // until the first caret report arrives.
-  CaretMoved(caret_);
-}
-
 void TVXLCaretLocWnd::Show() {
-  if (Handle() && !::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  if (Handle() && !::IsWindowVisible(Handle())) win::ShowOverlay(Handle());
 }
 
 bool TVXLCaretLocWnd::Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
 
-void TVXLCaretLocWnd::SetOpacity(std::uint8_t opacity) {
-  if (!Handle()) return;
-  const bool changed = opacity != opacity_;
-  opacity_ = opacity;
-  ::SetLayeredWindowAttributes(Handle(), kCaretColourKey, opacity, LWA_COLORKEY | LWA_ALPHA);
-  // The paint leaves a faded marker out (see OnPaint), so a change to or
-  // from 0 needs one.
-  if (changed) Invalidate();
-}
-
 void TVXLCaretLocWnd::Close() {
-  if (Handle()) SetState(2);
+  if (Handle()) tracker_.SetState(CaretLocatorState::Preview);
   // Also when the window went with its owner: the hook must not report to
   // a freed locator.
-  tracking_ = false;
-  if (hook_ && hook_->Events().Handlers() == static_cast<IWinEventHandlers*>(this)) {
-    hook_->Stop();
-    hook_->Events().SetHandlers(nullptr);
+  tracker_.Detach();
+  hideTimer_.reset();
+  pollTimer_.reset();
+}
+
+// --- what the tracker asks ---------------------------------------------------
+
+std::int32_t TVXLCaretLocWnd::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+
+WindowRef TVXLCaretLocWnd::ForegroundWindow() { return ToWindowRef(::GetForegroundWindow()); }
+
+bool TVXLCaretLocWnd::WindowRect(WindowRef wnd, Rect& rect) {
+  return win::WindowRect(ToHwnd(wnd), rect);
+}
+
+bool TVXLCaretLocWnd::ClientRect(WindowRef wnd, Rect& rect) {
+  HWND hwnd = ToHwnd(wnd);
+  RECT client;
+  if (hwnd == nullptr || !::GetClientRect(hwnd, &client)) return false;
+  ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  rect = win::ToRect(client);
+  return true;
+}
+
+WindowRef TVXLCaretLocWnd::ClippingParent(WindowRef wnd) {
+  HWND hwnd = ToHwnd(wnd);
+  if ((::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0) return 0;
+  return ToWindowRef(::GetParent(hwnd));
+}
+
+WindowRef TVXLCaretLocWnd::RootOf(WindowRef wnd) {
+  return ToWindowRef(::GetAncestor(ToHwnd(wnd), GA_ROOT));
+}
+
+bool TVXLCaretLocWnd::GuiThread(WindowRef wnd, TGuiThreadState& state) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(wnd), nullptr);
+  if (!::GetGUIThreadInfo(thread, &info)) return false;
+  state.active = ToWindowRef(info.hwndActive);
+  state.focus = ToWindowRef(info.hwndFocus);
+  state.caretWindow = ToWindowRef(info.hwndCaret);
+  state.caretShown = (info.flags & GUI_CARETBLINKING) != 0;
+  if (info.hwndCaret != nullptr) {
+    POINT corner{info.rcCaret.left, info.rcCaret.top};
+    ::ClientToScreen(info.hwndCaret, &corner);
+    const Size size = win::SizeOf(info.rcCaret);
+    state.caret = {corner.x, corner.y, size.width, size.height};
   }
-  HideTimer.reset();
-  caretWatch_.reset();
+  return true;
 }
 
-void TVXLCaretLocWnd::RaiseTopmost() {
-  if (Handle()) ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
+bool TVXLCaretLocWnd::AccessibleCaret(WindowRef wnd, Box& caret) {
+  return win::GetCaretFromObject(ToHwnd(wnd), caret);
 }
 
-// --- placement ---------------------------------------------------------------
+WindowRef TVXLCaretLocWnd::FindTopLevel(const wchar_t* className) {
+  return ToWindowRef(::FindWindowW(className, nullptr));
+}
 
-void TVXLCaretLocWnd::LayoutBars() {
-  if (vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN), placement_)) {
-    ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+WindowRef TVXLCaretLocWnd::FindChild(WindowRef parent, const wchar_t* className) {
+  return ToWindowRef(::FindWindowExW(ToHwnd(parent), nullptr, className, nullptr));
+}
+
+TWinEventDispatcher* TVXLCaretLocWnd::Hook() { return hook_ ? &hook_->Events() : nullptr; }
+
+void TVXLCaretLocWnd::StartHook() {
+  if (hook_) hook_->Start();
+}
+
+void TVXLCaretLocWnd::StopHook() {
+  if (hook_) hook_->Stop();
+}
+
+// --- what the tracker orders -------------------------------------------------
+
+void TVXLCaretLocWnd::SetMarkerOpacity(std::uint8_t opacity) {
+  if (Handle()) {
+    ::SetLayeredWindowAttributes(Handle(), kCaretColourKey, opacity, LWA_COLORKEY | LWA_ALPHA);
   }
 }
 
-void TVXLCaretLocWnd::ApplyBounds(HWND insertAfter, UINT flags) {
-  if (!Handle()) return;
-  const int width = std::clamp(placement_.windowWidth, 0, kMaxWindowExtent);
-  const int height = std::clamp(placement_.clientHeight, 0, kMaxWindowExtent);
-  ::SetWindowPos(Handle(), insertAfter, placement_.windowLeft, placement_.windowTop, width, height,
-                 flags);
-}
-
-void TVXLCaretLocWnd::Invalidate() {
+void TVXLCaretLocWnd::InvalidateMarker() {
   if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TVXLCaretLocWnd::CaretMoved(const Box& caret) {
-  caret_ = caret;
-  PlaceCaret(config_, caret, placement_);
-  // The whole window is painted anew; copying its old bits to the new place
-  // would show the old marker there until the paint.
-  ApplyBounds(nullptr, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-  if (HideTimer && HideTimer->Enabled()) HideTimer->SetEnabled(false);
-  if (opacity_ != config_.caretOpacity) SetOpacity(config_.caretOpacity);
-  Invalidate();
-  if (Handle()) ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kCaretRaiseFlags);
-}
-
-void TVXLCaretLocWnd::CaretHidden() {
-  if (HideTimer && !HideTimer->Enabled()) HideTimer->SetEnabled(true);
-}
-
-void TVXLCaretLocWnd::HideTimerFired() {
-  if (!HideTimer || !HideTimer->Enabled()) return;
-  HideTimer->SetEnabled(false);
-  SetOpacity(0);
-  Invalidate();
-}
-
-void TVXLCaretLocWnd::NextBarType() {
-  config_.caretBarType = vxl::NextBarType(config_.caretBarType);
-  LayoutBars();
-  CaretMoved(caret_);
-}
-
-// --- reports of the hook -----------------------------------------------------
-
-void TVXLCaretLocWnd::OnWindowMove(WindowRef wnd, WindowRef caretWnd) {
-  WindowMoved(ToHwnd(wnd), ToHwnd(caretWnd));
-}
-
-void TVXLCaretLocWnd::OnFocus(WindowRef wnd, std::string_view, const Box& box) {
-  FocusChanged(ToHwnd(wnd), box);
-}
-
-void TVXLCaretLocWnd::OnForeground(WindowRef wnd, std::string_view, const Box& box) {
-  ForegroundChanged(ToHwnd(wnd), box);
-}
-
-void TVXLCaretLocWnd::ForegroundChanged(HWND wnd, const Box& box) {
-  ActiveInfo = {ToRef(wnd), box.left, box.top, box.width, box.height};
-  LayoutBars();
-  CaretHidden();
-}
-
-void TVXLCaretLocWnd::UpdateActiveFromChild(HWND wnd) {
-  HWND root = ::GetAncestor(wnd, GA_ROOT);
-  if (ToRef(root) != ActiveInfo.Handle) ActiveInfo = InfoOf(root);
-}
-
-void TVXLCaretLocWnd::FocusChanged(HWND wnd, const Box& box) {
-  if (ToRef(wnd) != EditInfo.Handle) CaretHidden();
-  UpdateActiveFromChild(wnd);
-  if (hook_) hook_->Events().ForegroundWnd = ActiveInfo.Handle;
-  EditInfo = {ToRef(wnd), box.left, box.top, box.width, box.height};
-  LayoutBars();
-  if (opacity_ > 0) ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
-  Box caret;
-  if (win::GetCaretFromObject(wnd, caret)) {
-    CaretMoved(caret);
-    return;
+void TVXLCaretLocWnd::PlaceMarker(const Box& bounds, MarkerMove how) {
+  if (!Handle()) return;
+  HWND insertAfter = nullptr;
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  switch (how) {
+    // The whole window is painted anew; copying its old bits to the new
+    // place would show the old marker there until the paint.
+    case MarkerMove::Repaint: flags |= SWP_NOCOPYBITS; break;
+    case MarkerMove::Carry: break;
+    case MarkerMove::CarryOnTop:
+      insertAfter = HWND_TOPMOST;
+      flags = SWP_NOACTIVATE;
+      break;
   }
-  // Where the focused control has no accessible caret (Wine's OLEACC has
-  // none), its GUI caret stands in, when the control owns it.
-  HWND caretWindow = nullptr;
-  if (wnd != nullptr && GuiCaret(wnd, caret, caretWindow) && caretWindow == wnd) {
-    CaretMoved(caret);
-  }
+  ::SetWindowPos(Handle(), insertAfter, bounds.left, bounds.top, bounds.width, bounds.height,
+                 flags);
 }
 
-void TVXLCaretLocWnd::WindowMoved(HWND wnd, HWND caretWnd) {
-  if (ToRef(wnd) != ActiveInfo.Handle) return;
-  const TWndInfo active = InfoOf(wnd);
-  const std::int32_t dy = active.Top - ActiveInfo.Top;
-  ActiveInfo = active;
-  const TWndInfo edit = InfoOf(caretWnd);
-  EditInfo = {EditInfo.Handle, edit.Left, edit.Top, edit.Width, edit.Height};
-  if (opacity_ == 0) return;
-  // The polygons stay: the marker moves with the window until the next
-  // caret report.
-  vxl::LayoutBars(config_, ActiveInfo, EditInfo, ::GetSystemMetrics(SM_CXSCREEN), placement_);
-  placement_.windowTop += dy;
-  ApplyBounds(HWND_TOPMOST, SWP_NOACTIVATE);
+void TVXLCaretLocWnd::RaiseMarker(bool redraw) {
+  if (!Handle()) return;
+  const UINT flags = redraw ? kRaiseFlags : kRaiseFlags | SWP_NOREDRAW | SWP_NOCOPYBITS;
+  ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, flags);
 }
 
-void TVXLCaretLocWnd::Scrolled() {
-  LayoutBars();
-  Box caret;
-  if (GetCaretFromThreadInfo(reinterpret_cast<HWND>(-1), caret)) {
-    CaretMoved(caret);
-  } else {
-    CaretHidden();
-  }
+void TVXLCaretLocWnd::EnableHideTimer(bool enabled) {
+  if (hideTimer_) hideTimer_->SetEnabled(enabled);
 }
 
-void TVXLCaretLocWnd::CaretWatchFired() {
-  if (!tracking_) return;
-  Box caret;
-  if (!GetCaretFromThreadInfo(reinterpret_cast<HWND>(-1), caret)) {
-    watchedCaretKnown_ = false;
-    return;
-  }
-  if (watchedCaretKnown_ && caret == watchedCaret_) return;
-  watchedCaret_ = caret;
-  watchedCaretKnown_ = true;
-  CaretMoved(caret);
-}
-
-void TVXLCaretLocWnd::ReadForeground() {
-  HWND foreground = ::GetForegroundWindow();
-  ActiveInfo.Handle = ToRef(foreground);
-  GUITHREADINFO info;
-  if (!ThreadInfoOf(foreground, info)) return;
-  HWND edit = nullptr;
-  if (info.hwndCaret) {
-    caret_ = CaretBox(info);
-    edit = info.hwndCaret;
-  } else if (info.hwndFocus) {
-    caret_ = {0, 0, 0, 0};
-    edit = info.hwndFocus;
-  }
-  EditInfo = edit ? InfoOf(edit) : TWndInfo{};
-  ActiveInfo = InfoOf(info.hwndActive);
-}
-
-void TVXLCaretLocWnd::PreviewAt(int x, int y) {
-  ActiveInfo = {};
-  EditInfo = {};
-  HWND preview = ::FindWindowW(kPreviewClass, nullptr);
-  if (preview == nullptr) return;
-  ActiveInfo = InfoOf(preview);
-  HWND memo = ::FindWindowExW(preview, nullptr, kPreviewMemoClass, nullptr);
-  if (memo == nullptr) {
-    ActiveInfo = {};
-    return;
-  }
-  EditInfo = InfoOf(memo);
-  SetOpacity(config_.caretOpacity);
-  Invalidate();
-  LayoutBars();
-  CaretMoved({x, y, 2, 16});
+void TVXLCaretLocWnd::EnablePollTimer(bool enabled) {
+  if (pollTimer_) pollTimer_->SetEnabled(enabled);
 }
 
 // --- painting ----------------------------------------------------------------
 
-void TVXLCaretLocWnd::TShapeColour::Select(HDC dc, TColour wanted) {
+void TVXLCaretLocWnd::TShapeColour::Prepare(TColour wanted) {
   wanted &= 0xFFFFFF;
-  if (!pen || !brush || wanted != colour) {
-    // Pen width 1: the outline is part of the shape.
-    pen.reset(::CreatePen(PS_SOLID, 1, wanted));
-    brush.reset(::CreateSolidBrush(wanted));
-    colour = wanted;
-  }
-  ::SelectObject(dc, pen.get());
-  ::SelectObject(dc, brush.get());
+  if (pen && brush && wanted == colour) return;
+  // Pen width 1: the outline is part of the shape.
+  pen.reset(::CreatePen(PS_SOLID, 1, wanted));
+  brush.reset(::CreateSolidBrush(wanted));
+  colour = wanted;
 }
 
 LRESULT TVXLCaretLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -331,38 +185,37 @@ LRESULT TVXLCaretLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void TVXLCaretLocWnd::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(Handle(), &paint);
-  if (dc == nullptr) return;
+  win::PaintDC paint(Handle());
+  if (paint.dc() == nullptr) return;
   RECT client;
   ::GetClientRect(Handle(), &client);
-  HDC buffer = buffer_.Begin(dc, client.right, client.bottom);
-  if (buffer != nullptr) {
-    ::FillRect(buffer, &client, keyBrush_.get());
-    // At opacity 0 the marker is left out as well: where the system shows
-    // layered windows without their alpha (Wine without a compositor), a
-    // faded marker must not stay on screen.
-    if (opacity_ > 0) {
-      const HGDIOBJ originalPen = ::GetCurrentObject(buffer, OBJ_PEN);
-      const HGDIOBJ originalBrush = ::GetCurrentObject(buffer, OBJ_BRUSH);
-      const auto polygon = [&](const auto& points) {
-        POINT corners[4];
-        for (std::size_t i = 0; i < points.size(); ++i) corners[i] = {points[i].x, points[i].y};
-        ::Polygon(buffer, corners, static_cast<int>(points.size()));
-      };
-      barColour_.Select(buffer, config_.caretBarColour);
-      if (config_.caretBarTop) polygon(placement_.TopBar);
-      if (config_.caretBarBottom) polygon(placement_.BottomBar);
-      triangleColour_.Select(buffer, config_.caretTriangleColour);
-      if (config_.caretTriangleTop) polygon(placement_.TopTriangle);
-      if (config_.caretTriangleBottom) polygon(placement_.BottomTriangle);
-      // Ours leave the buffer, so that a colour change may delete them.
-      ::SelectObject(buffer, originalPen);
-      ::SelectObject(buffer, originalBrush);
-    }
-    buffer_.CopyTo(dc, client.right, client.bottom);
+  const Size size = win::SizeOf(client);
+  HDC buffer = buffer_.Prepare(paint.dc(), size);
+  if (buffer == nullptr) return;
+  ::FillRect(buffer, &client, keyBrush_.get());
+  // At opacity 0 the marker is left out as well: where the system shows
+  // layered windows without their alpha (Wine without a compositor), a
+  // faded marker must not stay on screen.
+  if (tracker_.Opacity() > 0) PaintMarker(buffer);
+  buffer_.CopyTo(paint.dc(), size);
+}
+
+// The pens and brushes leave the buffer after each shape colour, so that a
+// colour change may delete them.
+void TVXLCaretLocWnd::PaintMarker(HDC dc) {
+  const CaretPlacement& placement = tracker_.Placement();
+  barColour_.Prepare(config_.caretBarColour);
+  {
+    win::SelectGuard pen(dc, barColour_.pen.get());
+    win::SelectGuard brush(dc, barColour_.brush.get());
+    if (config_.caretBarTop) win::DrawPolygon(dc, placement.TopBar);
+    if (config_.caretBarBottom) win::DrawPolygon(dc, placement.BottomBar);
   }
-  ::EndPaint(Handle(), &paint);
+  triangleColour_.Prepare(config_.caretTriangleColour);
+  win::SelectGuard pen(dc, triangleColour_.pen.get());
+  win::SelectGuard brush(dc, triangleColour_.brush.get());
+  if (config_.caretTriangleTop) win::DrawPolygon(dc, placement.TopTriangle);
+  if (config_.caretTriangleBottom) win::DrawPolygon(dc, placement.BottomTriangle);
 }
 
 }  // namespace vxl

@@ -1,9 +1,9 @@
 // TVXLCaretLocWnd: the caret locator's window. Topmost, layered (colour key
 // RGB(18, 52, 86) and the record's opacity), click-through, never activated.
-// It hears caret, focus, foreground, move and scroll reports from the
-// accessibility event hook, places itself so that the marker sits on the
-// caret, and fades the marker out 250 ms after the caret goes. In the
-// configuration program's preview it draws on a sample caret instead.
+// Every decision (where the marker stands, when it shows and fades, what the
+// poll does) is the tracker's (CaretTracker); the window answers its
+// questions about other windows, carries out its orders, runs its two timers
+// and paints the marker.
 #pragma once
 
 #include <windows.h>
@@ -12,26 +12,19 @@
 #include <memory>
 
 #include "common/ConfigRecord.h"
-#include "service/uDraw_win.h"
-#include "service/uclWinEvent.h"
+#include "common/ServiceProtocol.h"
+#include "service/CaretTracker.h"
 #include "service/uclWinEvent_win.h"
-#include "service/uformCaretLoc.h"
 #include "ui/BaseWindow_win.h"
 #include "ui/SimpleTimer_win.h"
 #include "ui/WinHandles_win.h"
+#include "ui/WinPaint_win.h"
 
 namespace vxl {
 
-// The caret of the window's GUI thread, in screen pixels; window -1 (all bits
-// set) stands for the foreground window. False when the thread has no caret.
-bool GetCaretFromThreadInfo(HWND window, Box& caret);
-
-class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private IWinEventHandlers {
+class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private ICaretSystem {
  public:
   static constexpr const wchar_t* kClassName = L"TVXLCaretLocWnd";
-  // The configuration program's preview window and its text box.
-  static constexpr const wchar_t* kPreviewClass = L"TformCaretPrevw";
-  static constexpr const wchar_t* kPreviewMemoClass = L"TMemo";
 
   // The record and the slot of the accessibility event hook belong to the
   // main window and outlive this window; the slot may be empty or change.
@@ -41,63 +34,51 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
   // Creates the window owned by owner, not yet visible.
   bool Create(HWND owner);
 
-  // 1 tracks the caret through the hook; any other state stops tracking and
-  // leaves the marker faded. Either way the window is made visible.
-  void SetState(int state);
+  void SetState(CaretLocatorState state) { tracker_.SetState(state); }
   void Show();
   bool Visible() const;
-  void SetOpacity(std::uint8_t opacity);
-  void NextBarType();
-  void PreviewAt(int x, int y);
+  void SetOpacity(std::uint8_t opacity) { tracker_.SetOpacity(opacity); }
+  void NextBarType() { tracker_.NextBarType(); }
+  void PreviewAt(Point at) { tracker_.PreviewAt(at); }
   // Back to the top of the topmost windows, without moving or activating.
-  void RaiseTopmost();
+  void RaiseTopmost() { RaiseMarker(true); }
   // Stops tracking and releases the timers; the owner destroys the object.
   void Close();
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  // IWinEventHandlers: the hook's six slots.
-  void OnCaretHide(const Box&) override { CaretHidden(); }
-  void OnCaretMove(const Box& box) override { CaretMoved(box); }
-  void OnWindowMove(WindowRef wnd, WindowRef caretWnd) override;
-  void OnFocus(WindowRef wnd, std::string_view className, const Box& box) override;
-  void OnForeground(WindowRef wnd, std::string_view className, const Box& box) override;
-  void OnScroll(WindowRef, bool) override { Scrolled(); }
+  // ICaretSystem
+  std::int32_t ScreenWidth() override;
+  WindowRef ForegroundWindow() override;
+  bool WindowRect(WindowRef wnd, Rect& rect) override;
+  bool ClientRect(WindowRef wnd, Rect& rect) override;
+  WindowRef ClippingParent(WindowRef wnd) override;
+  WindowRef RootOf(WindowRef wnd) override;
+  bool GuiThread(WindowRef wnd, TGuiThreadState& state) override;
+  bool AccessibleCaret(WindowRef wnd, Box& caret) override;
+  WindowRef FindTopLevel(const wchar_t* className) override;
+  WindowRef FindChild(WindowRef parent, const wchar_t* className) override;
+  TWinEventDispatcher* Hook() override;
+  void StartHook() override;
+  void StopHook() override;
+  void ShowMarker() override { Show(); }
+  void SetMarkerOpacity(std::uint8_t opacity) override;
+  void InvalidateMarker() override;
+  void PlaceMarker(const Box& bounds, MarkerMove how) override;
+  void RaiseMarker(bool redraw) override;
+  void EnableHideTimer(bool enabled) override;
+  void EnablePollTimer(bool enabled) override;
 
-  void LayoutBars();
-  void CaretMoved(const Box& caret);
-  void CaretHidden();
-  void HideTimerFired();
-  void ForegroundChanged(HWND wnd, const Box& box);
-  void UpdateActiveFromChild(HWND wnd);
-  void FocusChanged(HWND wnd, const Box& box);
-  void WindowMoved(HWND wnd, HWND caretWnd);
-  void Scrolled();
-  void ReadForeground();
-  void CaretWatchFired();
-
-  void ApplyBounds(HWND insertAfter, UINT flags);
-  void Invalidate();
   void OnPaint();
+  void PaintMarker(HDC dc);
 
-  TConfigRecord& config_;
+  const TConfigRecord& config_;
   std::unique_ptr<win::TWinEventHook>& hook_;
+  TCaretTracker tracker_;
 
-  TWndInfo ActiveInfo;
-  TWndInfo EditInfo;
-  Box caret_;  // CaretLeft, CaretTop, CaretWidth, CaretHeight
-  CaretPlacement placement_;
-  std::uint8_t opacity_ = 0;
-  bool tracking_ = false;
-
-  std::unique_ptr<win::TSimpleTimer> HideTimer;
-  // Some systems (Wine) report no caret moves to out-of-context hooks; while
-  // tracking, the foreground thread's GUI caret is watched as well and a
-  // change of it counts as a caret move.
-  std::unique_ptr<win::TSimpleTimer> caretWatch_;
-  Box watchedCaret_;
-  bool watchedCaretKnown_ = false;
+  std::unique_ptr<win::TSimpleTimer> hideTimer_;
+  std::unique_ptr<win::TSimpleTimer> pollTimer_;
 
   // A pen and brush of one colour, made again only when the record's colour
   // changes: nothing is created per caret move.
@@ -105,13 +86,13 @@ class TVXLCaretLocWnd final : public win::TBaseWindow<TVXLCaretLocWnd>, private 
     TColour colour = 0;
     win::UniquePen pen;
     win::UniqueBrush brush;
-    void Select(HDC dc, TColour wanted);
+    void Prepare(TColour wanted);
   };
 
   TShapeColour barColour_;
   TShapeColour triangleColour_;
-  TPaintBuffer buffer_;
   win::UniqueBrush keyBrush_;
+  win::DoubleBuffer buffer_;
 };
 
 }  // namespace vxl

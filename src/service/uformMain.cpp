@@ -5,7 +5,7 @@
 namespace vxl {
 
 bool IsConfigSwitch(const std::vector<std::string>& arguments) {
-  return !arguments.empty() && arguments.front() == "/config";
+  return !arguments.empty() && arguments.front() == kConfigSwitch;
 }
 
 MessageBoxText ColourDepthError(const MessageLookup& getMsg, int bitsPerPixel) {
@@ -41,15 +41,15 @@ void TServiceCore::Start(bool startedByConfig) {
 }
 
 std::intptr_t TServiceCore::OnSetMode(std::uintptr_t wParam, std::intptr_t lParam) {
-  if (wParam == 2) {
+  if (wParam == SetMode::Configuration) {
     EnterConfigurationMode(static_cast<WindowRef>(lParam));
   } else {
     LeaveConfigurationMode();
   }
   if (state_.serviceMode == kServiceModeConfiguration) {
-    for (auto kind : {FilterWindowKind::Settings, FilterWindowKind::Templates,
-                      FilterWindowKind::Frame}) {
-      if (host_.FilterWindowExists(kind)) host_.CloseFilterWindow(kind);
+    for (auto kind :
+         {FilterWindowKind::Settings, FilterWindowKind::Templates, FilterWindowKind::Frame}) {
+      if (host_.Filters().Exists(kind)) host_.Filters().Close(kind);
     }
   }
   return 1;
@@ -62,7 +62,7 @@ void TServiceCore::EnterConfigurationMode(WindowRef configWindow) {
   positions_.previousPosition.Store({0, 0});
   state_.configWindow = configWindow;
   positions_.currentPosition.Store(ConfigPreviewPoint(host_, configWindow));
-  if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretPreview);
+  if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(CaretLocatorState::Preview);
   host_.WatchConfigurationProgram(true);
 }
 
@@ -84,7 +84,7 @@ void TServiceCore::LeaveConfigurationMode() {
   }
   if (config_.caretOnStart) {
     if (!host_.CaretLocatorExists()) SwitchCaretLocator(CaretSwitch::Toggle);
-    if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(kCaretTracking);
+    if (host_.CaretLocatorExists()) host_.SetCaretLocatorState(CaretLocatorState::Tracking);
   } else if (host_.CaretLocatorExists()) {
     SwitchCaretLocator(CaretSwitch::Off);
   }
@@ -108,13 +108,13 @@ void TServiceCore::SwitchCaretLocator(CaretSwitch form) {
   if (on && state_.serviceMode == kServiceModeNormal) {
     if (!host_.WinEventHookExists()) host_.CreateWinEventHook();
     if (!host_.CaretLocatorExists()) host_.CreateCaretLocator();
-    host_.SetCaretLocatorState(kCaretTracking);
+    host_.SetCaretLocatorState(CaretLocatorState::Tracking);
     host_.StartWinEventHook();
   } else if (on) {
     if (host_.WinEventHookExists()) host_.StopWinEventHook();
     if (host_.CaretLocatorExists()) return;
     host_.CreateCaretLocator();
-    host_.SetCaretLocatorState(kCaretPreview);
+    host_.SetCaretLocatorState(CaretLocatorState::Preview);
     host_.ShowCaretLocator();
   } else {
     if (host_.CaretLocatorExists()) host_.FreeCaretLocator();
@@ -138,9 +138,9 @@ bool TServiceCore::CaretLocatorShown() {
 }
 
 std::intptr_t TServiceCore::OnReload(std::uintptr_t wParam) {
-  if (wParam == 0) {
+  if (wParam == Reload::Language) {
     host_.ReloadLanguage();
-  } else if (wParam == 1) {
+  } else if (wParam == Reload::PerformanceMonitor) {
     host_.TogglePerformanceMonitor();
     if (host_.LocatorOnScreen()) host_.RepaintLocator();
   }
@@ -149,73 +149,66 @@ std::intptr_t TServiceCore::OnReload(std::uintptr_t wParam) {
 
 std::intptr_t TServiceCore::OnPreview(std::uintptr_t wParam, std::intptr_t lParam) {
   switch (wParam) {
-    case 0:
-      if (lParam == 1) {
+    case Preview::Pointer:
+      if (lParam == Preview::kShow) {
         host_.ShowPointerLocator(-1, -1, true);
       } else {
         host_.ShowPointerLocator(0, 0, false);
       }
       return 1;
-    case 1:
+    case Preview::Caret:
       // The caret preview belongs to the configuration program: without it
       // the service would be left in configuration mode with nobody to
       // end it.
-      if (lParam == 1 && state_.serviceMode == kServiceModeConfiguration) {
+      if (lParam == Preview::kShow && state_.serviceMode == kServiceModeConfiguration) {
         SwitchCaretLocator(CaretSwitch::Preview);
       }
       return 1;
-    case 2: {
+    case Preview::CaretPosition: {
       if (!host_.CaretLocatorExists()) return 0;
-      // Signed words, so that a screen left of or above the primary one
-      // gives negative coordinates rather than 65 000-odd.
-      const auto bits = static_cast<std::uint32_t>(lParam);
-      const int x = static_cast<std::int16_t>(bits & 0xFFFF);
-      const int y = static_cast<std::int16_t>(bits >> 16);
-      host_.PreviewCaretAt(x, y);
+      const Point at = UnpackPreviewPosition(static_cast<std::uint32_t>(lParam));
+      host_.PreviewCaretAt(at.x, at.y);
       return 1;
     }
-    default:
-      return 1;
+    default: return 1;
   }
 }
 
 std::intptr_t TServiceCore::OnFilters(std::uintptr_t wParam, std::intptr_t lParam) {
   using K = FilterWindowKind;
+  IFilterWindows& filters = host_.Filters();
   switch (wParam) {
-    case 0:
-      host_.FreeFilterWindow(K::Frame);
+    case Filters::FrameClosed: filters.Free(K::Frame); return 1;
+    case Filters::OpenFrame:
+      if (filters.Exists(K::Frame)) return 0;
+      filters.Open(K::Frame);
       return 1;
-    case 1:
-      if (host_.FilterWindowExists(K::Frame)) return 0;
-      host_.OpenFilterWindow(K::Frame);
+    case Filters::CloseFrame:
+      if (filters.Exists(K::Frame)) filters.Close(K::Frame);
       return 1;
-    case 2:
-      if (host_.FilterWindowExists(K::Frame)) host_.CloseFilterWindow(K::Frame);
+    case Filters::OpenTemplates:
+      if (filters.Exists(K::Templates)) return 0;
+      filters.Open(K::Templates);
       return 1;
-    case 4:
-      if (host_.FilterWindowExists(K::Templates)) return 0;
-      host_.OpenFilterWindow(K::Templates);
-      return 1;
-    case 5:
-      if (host_.FilterWindowExists(K::Templates) || !host_.FilterWindowExists(K::Frame)) {
+    case Filters::OpenSettings:
+      if (filters.Exists(K::Templates) || !filters.Exists(K::Frame)) {
         return 0;
       }
-      if (!host_.FilterWindowExists(K::Settings)) host_.OpenFilterWindow(K::Settings);
+      if (!filters.Exists(K::Settings)) filters.Open(K::Settings);
       return 1;
-    case 6:
-      host_.FreeFilterWindow(K::Settings);
-      if (lParam == 1) {
-        host_.PostFiltersMessage(4, 0);
-      } else if (host_.FilterWindowExists(K::Frame)) {
-        host_.RaiseFilterFrame();
+    case Filters::SettingsClosed:
+      filters.Free(K::Settings);
+      if (lParam == Filters::kThenTemplates) {
+        host_.PostFiltersMessage(Filters::OpenTemplates, 0);
+      } else if (filters.Exists(K::Frame)) {
+        filters.RaiseFrame();
       }
       return 1;
-    case 9:
-      host_.FreeFilterWindow(K::Templates);
-      if (host_.FilterWindowExists(K::Frame)) host_.RaiseFilterFrame();
+    case Filters::TemplatesClosed:
+      filters.Free(K::Templates);
+      if (filters.Exists(K::Frame)) filters.RaiseFrame();
       return 1;
-    default:
-      return 1;
+    default: return 1;
   }
 }
 
@@ -230,8 +223,8 @@ std::intptr_t TServiceCore::OnCopyData(const void* data, std::size_t size) {
 std::intptr_t TServiceCore::OnPowerBroadcast(std::uintptr_t wParam) {
   if (wParam != kPowerSuspend) return 0;
   if (host_.LocatorOnScreen()) host_.ShowPointerLocator(0, 0, false);
-  if (host_.FilterWindowExists(FilterWindowKind::Frame)) {
-    host_.FreeFilterWindow(FilterWindowKind::Frame);
+  if (host_.Filters().Exists(FilterWindowKind::Frame)) {
+    host_.Filters().Free(FilterWindowKind::Frame);
   }
   return 1;
 }
@@ -242,12 +235,12 @@ void TServiceCore::CheckConfigurationProgram() {
 }
 
 void TServiceCore::RaiseFloatingWindows() {
-  if (host_.FilterWindowExists(FilterWindowKind::Settings) ||
-      host_.FilterWindowExists(FilterWindowKind::Templates)) {
+  IFilterWindows& filters = host_.Filters();
+  if (filters.Exists(FilterWindowKind::Settings) || filters.Exists(FilterWindowKind::Templates)) {
     host_.BringApplicationToFront();
-  } else if (host_.FilterWindowExists(FilterWindowKind::Lens)) {
-    host_.RaiseFilterLensTopmost();
-  } else if (host_.CaretLocatorExists() && !host_.FilterWindowExists(FilterWindowKind::Frame)) {
+  } else if (filters.Exists(FilterWindowKind::Lens)) {
+    filters.RaiseLensTopmost();
+  } else if (host_.CaretLocatorExists() && !filters.Exists(FilterWindowKind::Frame)) {
     host_.RaiseCaretLocatorTopmost();
   }
 }

@@ -12,23 +12,11 @@
 #include <vector>
 
 #include "common/ConfigRecord.h"
+#include "common/ServiceProtocol.h"
 #include "service/LocatorPositions.h"
 #include "service/ServiceHost.h"
 
 namespace vxl {
-
-// Private messages of TVexilor2Wnd (WM_USER + 0x1FF .. + 0x202).
-constexpr std::uint32_t WM_VXL_SETMODE = 0x5FF;
-constexpr std::uint32_t WM_VXL_RELOAD = 0x600;
-constexpr std::uint32_t WM_VXL_PREVIEW = 0x601;
-constexpr std::uint32_t WM_VXL_FILTERS = 0x602;
-
-constexpr std::int32_t kServiceModeNormal = 1;
-constexpr std::int32_t kServiceModeConfiguration = 2;
-
-// Caret locator states (SetState).
-constexpr int kCaretTracking = 1;
-constexpr int kCaretPreview = 2;
 
 constexpr std::uintptr_t kPowerSuspend = 4;  // PBT_APMSUSPEND
 

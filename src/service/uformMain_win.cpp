@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "service/HotKeys.h"
+#include "ui/WinGeometry_win.h"
 #include "ui/WinText_win.h"
 
 namespace vxl {
@@ -137,7 +138,9 @@ void TVexilor2Wnd::RegisterHotKeys() {
   std::vector<std::uint32_t> refused;
   RegisterHotKeyTable(
       core_.Config(),
-      [this](std::uint32_t value) { return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value)); },
+      [this](std::uint32_t value) {
+        return static_cast<std::uint32_t>(hotKeyMgr_.AddHotKey(value));
+      },
       [&](std::uint32_t value) { refused.push_back(value); });
   if (refused.empty()) return;
   refusedHotKeys_ = std::move(refused);
@@ -159,7 +162,7 @@ void TVexilor2Wnd::OnShowRefusedHotKeys() {
     for (std::uint32_t hotKey : told) {
       keyTexts.push_back(win::THotKeyManager::HotKeyText(hotKey, true));
     }
-    foundation_.Boxes().Show(reinterpret_cast<WindowRef>(Handle()),
+    foundation_.Boxes().Show(win::ToWindowRef(Handle()),
                              RefusedHotKeysText(keyTexts, catalogue_->GetMsg("rsCantBeAssigned")),
                              catalogue_->GetMsg("rsVXL2"), BoxIcon::Warning, BoxButtons::Ok);
   }
@@ -177,32 +180,25 @@ void TVexilor2Wnd::HotKeyMgrHotKeyPressed(std::uint32_t HotKey, int) {
 void TVexilor2Wnd::LoadDefaultProfile() {
   // A failed load has warned the user; the service runs with what the
   // record then holds.
-  LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(),
-              reinterpret_cast<WindowRef>(Handle()), false, foundation_.UserName(),
-              kDefaultProfileName);
+  LoadProfile(foundation_.Profiles(*catalogue_), core_.Config(), win::ToWindowRef(Handle()), false,
+              foundation_.UserName(), kDefaultProfileName);
 }
 
 void TVexilor2Wnd::CreatePointerLocator() {
   IServiceHost& host = *this;
-  auto locator = std::make_unique<TVexilorLocWnd>(core_.Config(), core_.State(),
-                                                  core_.Positions(), host);
+  auto locator =
+      std::make_unique<TVexilorLocWnd>(core_.Config(), core_.State(), core_.Positions(), host);
   if (locator->Create(Handle())) locator_ = std::move(locator);
 }
 void TVexilor2Wnd::ReloadLanguage() { foundation_.Settings().ReloadCatalogueLanguage(*catalogue_); }
 
-
 bool TVexilor2Wnd::ForegroundWindowRect(WindowRef wnd, Rect& rect) {
-  HWND window = reinterpret_cast<HWND>(wnd);
-  RECT r;
-  if (window == nullptr || ::GetForegroundWindow() != window || !::GetWindowRect(window, &r)) {
-    return false;
-  }
-  rect = {r.left, r.top, r.right, r.bottom};
-  return true;
+  HWND window = win::ToHwnd(wnd);
+  return window != nullptr && ::GetForegroundWindow() == window && win::WindowRect(window, rect);
 }
 
 bool TVexilor2Wnd::ConfigurationProgramPresent(WindowRef configWindow) {
-  if (configWindow != 0) return ::IsWindow(reinterpret_cast<HWND>(configWindow)) != FALSE;
+  if (configWindow != 0) return ::IsWindow(win::ToHwnd(configWindow)) != FALSE;
   return ::FindWindowW(kConfigWindowClass, nullptr) != nullptr;
 }
 
@@ -258,7 +254,7 @@ void TVexilor2Wnd::FreeCaretLocator() {
   caretLocator_.reset();
 }
 
-void TVexilor2Wnd::SetCaretLocatorState(int state) {
+void TVexilor2Wnd::SetCaretLocatorState(CaretLocatorState state) {
   if (caretLocator_) caretLocator_->SetState(state);
 }
 
@@ -267,7 +263,7 @@ void TVexilor2Wnd::ShowCaretLocator() {
 }
 
 void TVexilor2Wnd::PreviewCaretAt(int x, int y) {
-  if (caretLocator_) caretLocator_->PreviewAt(x, y);
+  if (caretLocator_) caretLocator_->PreviewAt({x, y});
 }
 
 void TVexilor2Wnd::SetCaretOpacity(std::uint8_t opacity) {
@@ -299,16 +295,6 @@ void TVexilor2Wnd::StopWinEventHook() {
 
 void TVexilor2Wnd::FreeWinEventHook() { winEventHook_.reset(); }
 
-// The colour filter windows (frame, lens, settings dialog, templates) are
-// not part of the service yet: none ever exists, so there is nothing to
-// close, free, raise or ask.
-bool TVexilor2Wnd::FilterWindowExists(FilterWindowKind) { return false; }
-bool TVexilor2Wnd::FilterWindowOrigin(FilterWindowKind, Point&) { return false; }
-void TVexilor2Wnd::CloseFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::FreeFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::OpenFilterWindow(FilterWindowKind) {}
-void TVexilor2Wnd::RaiseFilterFrame() {}
-
 void TVexilor2Wnd::PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) {
   ::PostMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
@@ -317,11 +303,7 @@ void TVexilor2Wnd::SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lPara
   ::SendMessageW(Handle(), WM_VXL_FILTERS, wParam, lParam);
 }
 
-void TVexilor2Wnd::CaptureFilterColour(int) {}
-void TVexilor2Wnd::ShowPixelColour(Point, WindowRef) {}
-
 void TVexilor2Wnd::BringApplicationToFront() { ::SetForegroundWindow(Handle()); }
-void TVexilor2Wnd::RaiseFilterLensTopmost() {}
 void TVexilor2Wnd::RaiseCaretLocatorTopmost() {
   if (caretLocator_) caretLocator_->RaiseTopmost();
 }

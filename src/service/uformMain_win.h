@@ -11,6 +11,7 @@
 
 #include "common/uCommons_win.h"
 #include "common/uclMsgLoc.h"
+#include "service/FilterWindows_win.h"
 #include "service/HookMouseXP_win.h"
 #include "service/MouseShortcuts.h"
 #include "service/ServiceHost.h"
@@ -31,10 +32,8 @@ void ShowColourDepthError(int bitsPerPixel);
 
 class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServiceHost {
  public:
-  static constexpr const wchar_t* kClassName = L"TVexilor2Wnd";
+  static constexpr const wchar_t* kClassName = kServiceWindowClass;
   static constexpr const wchar_t* kCaption = L"Vexilor 2.00";
-  // The configuration program's main window.
-  static constexpr const wchar_t* kConfigWindowClass = L"TfrmVXL2Config";
   static constexpr int kClientWidth = 128;
   static constexpr int kClientHeight = 59;
 
@@ -105,7 +104,7 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   bool CaretLocatorVisible() override;
   void CreateCaretLocator() override;
   void FreeCaretLocator() override;
-  void SetCaretLocatorState(int state) override;
+  void SetCaretLocatorState(CaretLocatorState state) override;
   void ShowCaretLocator() override;
   void PreviewCaretAt(int x, int y) override;
   void SetCaretOpacity(std::uint8_t opacity) override;
@@ -116,21 +115,15 @@ class TVexilor2Wnd final : public win::TBaseWindow<TVexilor2Wnd>, private IServi
   void StartWinEventHook() override;
   void StopWinEventHook() override;
   void FreeWinEventHook() override;
-  bool FilterWindowExists(FilterWindowKind kind) override;
-  bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) override;
-  void CloseFilterWindow(FilterWindowKind kind) override;
-  void FreeFilterWindow(FilterWindowKind kind) override;
-  void OpenFilterWindow(FilterWindowKind kind) override;
-  void RaiseFilterFrame() override;
+  IFilterWindows& Filters() override { return filters_; }
   void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
-  void CaptureFilterColour(int which) override;
-  void ShowPixelColour(Point position, WindowRef window) override;
   void BringApplicationToFront() override;
-  void RaiseFilterLensTopmost() override;
   void RaiseCaretLocatorTopmost() override;
 
   win::TSharedFoundation foundation_;
+  // Before the locator, which reads its origins.
+  win::TFilterWindows filters_;
   // The "Vexilor" catalogue, created first at start and kept to the end.
   std::unique_ptr<TMsgLocalizer> catalogue_;
   TServiceCore core_;

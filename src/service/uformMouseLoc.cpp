@@ -44,7 +44,7 @@ std::uint32_t EffectiveFramePeriodMs(std::uint16_t framePeriodMs) {
   return framePeriodMs != 0 ? framePeriodMs : kDefaultFramePeriodMs;
 }
 
-WindowSize LocatorWindowSize(Point pointer, ScreenSize screen) {
+Size LocatorWindowSize(Point pointer, Size screen) {
   return {SpanTo(static_cast<std::int64_t>(pointer.x) + kLocatorMargin, screen.width),
           SpanTo(static_cast<std::int64_t>(pointer.y) + kLocatorMargin, screen.height)};
 }

@@ -53,20 +53,9 @@ LayeredAttributes ChooseLayeredAttributes(const TConfigRecord& config);
 // stands for the default period instead.
 std::uint32_t EffectiveFramePeriodMs(std::uint16_t framePeriodMs);
 
-struct ScreenSize {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-};
-
-struct WindowSize {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  friend constexpr bool operator==(const WindowSize&, const WindowSize&) = default;
-};
-
 // The window reaches 40 pixels beyond the pointer, clamped to the screen; a
 // point left of or above the screen gives an empty window, not a negative one.
-WindowSize LocatorWindowSize(Point pointer, ScreenSize screen);
+Size LocatorWindowSize(Point pointer, Size screen);
 
 // Show at is refused when the filter frame's top-left corner lies above and
 // left of the requested point (the frame would be covered).
@@ -78,7 +67,7 @@ struct TickContext {
   Rect taskbarRect;  // empty when there is no taskbar
   bool performanceMode = false;
   std::optional<Point> filterLensOrigin;  // top-left of a filter window, if one exists
-  ScreenSize screen;
+  Size screen;
 };
 
 enum class TickAction {
@@ -91,7 +80,7 @@ enum class TickAction {
 struct TickDecision {
   TickAction action = TickAction::Nothing;
   std::uint32_t flags = 0;  // SetWindowPos flags for Reorder and Resize
-  WindowSize size;          // for Resize
+  Size size;                // for Resize
   bool repaint = false;
 };
 

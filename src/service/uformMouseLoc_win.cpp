@@ -2,29 +2,20 @@
 
 #include <algorithm>
 
+#include "ui/Overlay_win.h"
+#include "ui/WinGeometry_win.h"
+#include "ui/WinPaint_win.h"
+
 namespace vxl {
 namespace {
 
-static_assert(kSwpNoSize == SWP_NOSIZE && kSwpNoMove == SWP_NOMOVE &&
-              kSwpNoZOrder == SWP_NOZORDER && kSwpNoRedraw == SWP_NOREDRAW &&
-              kSwpNoActivate == SWP_NOACTIVATE && kSwpNoCopyBits == SWP_NOCOPYBITS);
-
 Rect TaskbarRect() {
-  RECT r;
-  HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
-  if (taskbar == nullptr || !::GetWindowRect(taskbar, &r)) return {};
-  return {r.left, r.top, r.right, r.bottom};
+  Rect rect;
+  if (!win::WindowRect(::FindWindowW(L"Shell_TrayWnd", nullptr), rect)) return {};
+  return rect;
 }
 
-ScreenSize PrimaryScreen() {
-  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-}
-
-std::optional<Point> FilterOrigin(IServiceHost& host, FilterWindowKind kind) {
-  Point origin;
-  if (!host.FilterWindowOrigin(kind, origin)) return std::nullopt;
-  return origin;
-}
+Size PrimaryScreen() { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -34,6 +25,7 @@ TVexilorLocWnd::TVexilorLocWnd(TConfigRecord& config, ServiceState& state,
       state_(state),
       positions_(positions),
       host_(host),
+      filterOrigins_(host.Filters().Origins()),
       painter_(config, positions, monitor_) {}
 
 TVexilorLocWnd::~TVexilorLocWnd() {
@@ -43,9 +35,9 @@ TVexilorLocWnd::~TVexilorLocWnd() {
 
 bool TVexilorLocWnd::Create(HWND owner) {
   if (!RegisterWindowClass(kClassName, nullptr)) return false;
-  const DWORD exStyle =
-      WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-  if (!CreateHandle(exStyle, kClassName, L"", WS_POPUP, 0, 0, 1, 1, owner)) return false;
+  if (!CreateHandle(win::kOverlayExStyle, kClassName, L"", win::kOverlayStyle, 0, 0, 1, 1, owner)) {
+    return false;
+  }
   window_ = Handle();
   moving_ = false;
   ApplySettings();
@@ -72,11 +64,11 @@ void TVexilorLocWnd::ApplySettings() {
 void TVexilorLocWnd::ShowAt(int x, int y) {
   if (!Handle()) return;
   const Point at{x, y};
-  if (ShowAtRefused(at, FilterOrigin(host_, FilterWindowKind::Frame))) return;
+  if (ShowAtRefused(at, filterOrigins_.Frame())) return;
   positions_.previousPosition.Store({-1, -1});
   positions_.currentPosition.Store(at);
   // Until the first tick the window reaches exactly to the point.
-  const WindowSize size{std::max(x, 0), std::max(y, 0)};
+  const Size size{std::max(x, 0), std::max(y, 0)};
   Place(HWND_TOPMOST, size, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE);
   if (frameTimer_) frameTimer_->Start(true);
   EnableInactivityTimer(config_.autoHideOnIdle);
@@ -98,7 +90,7 @@ void TVexilorLocWnd::EnableInactivityTimer(bool enabled) {
   if (inactivityTimer_) inactivityTimer_->SetEnabled(enabled);
 }
 
-void TVexilorLocWnd::Place(HWND insertAfter, WindowSize size, UINT flags) {
+void TVexilorLocWnd::Place(HWND insertAfter, Size size, UINT flags) {
   ::SetWindowPos(window_, insertAfter, 0, 0, size.width, size.height, flags);
 }
 
@@ -121,7 +113,7 @@ void TVexilorLocWnd::Tick() {
   }
   context.taskbarRect = taskbarRect_;
   context.performanceMode = performanceMode_;
-  context.filterLensOrigin = FilterOrigin(host_, FilterWindowKind::Lens);
+  context.filterLensOrigin = filterOrigins_.Lens();
   context.screen = PrimaryScreen();
 
   const TickDecision decision = LocatorTick(positions_, moving_, context);
@@ -169,13 +161,11 @@ LRESULT TVexilorLocWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void TVexilorLocWnd::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(Handle(), &paint);
-  if (dc == nullptr) return;
+  win::PaintDC paint(Handle());
+  if (paint.dc() == nullptr) return;
   RECT client;
   ::GetClientRect(Handle(), &client);
-  painter_.Paint(routine_, dc, client.right, client.bottom);
-  ::EndPaint(Handle(), &paint);
+  painter_.Paint(routine_, paint.dc(), client.right, client.bottom);
 }
 
 void TVexilorLocWnd::OnWindowPosChanging(WINDOWPOS* position) {

@@ -54,7 +54,7 @@ class TVexilorLocWnd final : public win::TBaseWindow<TVexilorLocWnd> {
   void Tick();
   void InactivityCheck();
   void StopTimers();
-  void Place(HWND insertAfter, WindowSize size, UINT flags);
+  void Place(HWND insertAfter, Size size, UINT flags);
 
   void OnPaint();
   void OnWindowPosChanging(WINDOWPOS* position);
@@ -65,6 +65,8 @@ class TVexilorLocWnd final : public win::TBaseWindow<TVexilorLocWnd> {
   ServiceState& state_;
   LocatorPositions& positions_;
   IServiceHost& host_;
+  // Read by the frame timer thread too.
+  const FilterOrigins& filterOrigins_;
 
   // Read by the frame timer thread.
   std::atomic<bool> moving_{false};

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "ui/CallbackGuard_win.h"
+
 namespace vxl::win {
 
 template <typename Derived>
@@ -62,7 +64,8 @@ class TBaseWindow {
   }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept {
     TBaseWindow* self = nullptr;
     if (message == WM_NCCREATE) {
       auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -73,12 +76,9 @@ class TBaseWindow {
       self = reinterpret_cast<TBaseWindow*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
     }
     if (self == nullptr) return ::DefWindowProcW(wnd, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-      result = static_cast<Derived*>(self)->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-      result = ::DefWindowProcW(wnd, message, wParam, lParam);
-    }
+    const LRESULT result = GuardCallback(
+        [&] { return static_cast<Derived*>(self)->HandleMessage(message, wParam, lParam); },
+        [&] { return ::DefWindowProcW(wnd, message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
       ::SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cctype>
 
+#include "common/VirtualKeys.h"
+
 namespace vxl {
 namespace {
 
@@ -10,16 +12,16 @@ namespace {
 // character or not at all.
 constexpr std::uint8_t kFirstMediaKey = 166;
 constexpr std::array<const char*, 18> kMediaKeyNames = {
-    "Browser Back",      "Browser Forward",  "Browser Refresh",     "Browser Stop",
-    "Browser Search",    "Browser Favorites", "Browser Start/Home", "Volume Mute",
-    "Volume Down",       "Volume Up",         "Next Track",         "Previous Track",
-    "Stop Media",        "Play/Pause Media",  "Start Mail",         "Select Media",
+    "Browser Back",        "Browser Forward",     "Browser Refresh",    "Browser Stop",
+    "Browser Search",      "Browser Favorites",   "Browser Start/Home", "Volume Mute",
+    "Volume Down",         "Volume Up",           "Next Track",         "Previous Track",
+    "Stop Media",          "Play/Pause Media",    "Start Mail",         "Select Media",
     "Start Application 1", "Start Application 2",
 };
 
 // The numeric keypad, codes 96..111: some systems have no scan code, hence
 // no name, for these keys, and a hot key text must never lack its key.
-constexpr std::uint8_t kFirstNumericPadKey = 0x60;
+constexpr std::uint8_t kFirstNumericPadKey = Vk::Numpad0;
 constexpr std::array<const char*, 16> kNumericPadNames = {
     "Num 0", "Num 1", "Num 2", "Num 3", "Num 4",     "Num 5", "Num 6", "Num 7",
     "Num 8", "Num 9", "Num *", "Num +", "Num Enter", "Num -", "Num .", "Num /",
@@ -65,9 +67,9 @@ bool IsExtendedNameKey(std::uint8_t virtualKey) {
 std::string HotKeyText(std::uint32_t value, const IKeyboardLayoutNames& layout, bool localized) {
   std::string shift = "Shift", ctrl = "Ctrl", alt = "Alt";
   if (localized) {
-    shift = layout.KeyName(kVkShift, false);
-    ctrl = layout.KeyName(kVkControl, false);
-    alt = layout.KeyName(kVkMenu, false);
+    shift = layout.KeyName(Vk::Shift, false);
+    ctrl = layout.KeyName(Vk::Control, false);
+    alt = layout.KeyName(Vk::Menu, false);
   }
   std::string text;
   if (value & kHotKeyCtrl) text += ctrl + "+";

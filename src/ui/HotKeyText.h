@@ -14,11 +14,6 @@ constexpr std::uint32_t kHotKeyAlt = 0x8000;
 constexpr std::uint32_t kHotKeyWin = 0x10000;
 constexpr std::uint32_t kHotKeyCodeMask = 0xFF;
 
-// Virtual-key codes of the modifier keys, for asking their names.
-constexpr std::uint8_t kVkShift = 0x10;
-constexpr std::uint8_t kVkControl = 0x11;
-constexpr std::uint8_t kVkMenu = 0x12;
-
 // The keyboard layout's names of keys (UTF-8); the Win32 side asks the
 // system, tests give a fixed table.
 class IKeyboardLayoutNames {

@@ -1,5 +1,7 @@
 #include "ui/WaitableTime_win.h"
 
+#include "ui/CallbackGuard_win.h"
+
 namespace vxl::win {
 
 TWaitableTime::TWaitableTime()
@@ -52,9 +54,13 @@ void TWaitableTime::WaitForEnd() {
   thread_.reset();
 }
 
-DWORD WINAPI TWaitableTime::ThreadBody(void* self) {
-  static_cast<TWaitableTime*>(self)->Run();
-  return 0;
+DWORD WINAPI TWaitableTime::ThreadBody(void* self) noexcept {
+  return GuardCallback(
+      [&] {
+        static_cast<TWaitableTime*>(self)->Run();
+        return DWORD{0};
+      },
+      [] { return DWORD{1}; });
 }
 
 void TWaitableTime::Arm() {

@@ -44,7 +44,7 @@ class TWaitableTime {
   void WaitForEnd();
 
  private:
-  static DWORD WINAPI ThreadBody(void* self);
+  static DWORD WINAPI ThreadBody(void* self) noexcept;
   void Run();
   void Arm();
 

@@ -99,6 +99,22 @@ class SelectGuard {
   HGDIOBJ old_;
 };
 
+// A search handle of FindFirstFile, closed by FindClose (not CloseHandle).
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE search) : search_(search) {}
+  ~FindHandle() {
+    if (search_ != INVALID_HANDLE_VALUE) ::FindClose(search_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  HANDLE get() const { return search_; }
+  explicit operator bool() const { return search_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE search_;
+};
+
 // A named mutex taken at creation; released and closed at the end.
 class OwnedMutex {
  public:

@@ -10,12 +10,12 @@
 
 #include "E2eHarness.h"
 #include "common/ConfigRecord.h"
+#include "common/ServiceProtocol.h"
 #include "service/uformCaretLoc.h"
 #include "service/uformMain.h"
 
 namespace {
 
-constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
 constexpr const wchar_t* kCaretClass = L"TVXLCaretLocWnd";
 constexpr COLORREF kPreviewColour = RGB(90, 90, 160);
 constexpr COLORREF kMemoColour = RGB(250, 250, 250);
@@ -83,16 +83,9 @@ class CaretLocator : public ::testing::Test {
     if (window_) ::DestroyWindow(window_);
   }
 
-  void StartService() {
-    ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
-    main_ = e2e::WaitForWindow(kMainClass, service_.Id());
-    ASSERT_NE(main_, nullptr) << "no service main window";
-  }
+  void StartService() { ASSERT_TRUE(service_.Start()) << "no service main window"; }
 
-  void SendRecord() {
-    const auto image = vxl::RecordBytes(record_);
-    ASSERT_EQ(e2e::SendCopyData(main_, image.data(), static_cast<DWORD>(image.size())), 0);
-  }
+  void SendRecord() { ASSERT_TRUE(service_.SendRecord(record_)); }
 
   HWND CaretWindow(DWORD timeoutMs = e2e::kDefaultTimeoutMs) {
     return e2e::WaitForWindow(kCaretClass, service_.Id(), timeoutMs);
@@ -101,8 +94,9 @@ class CaretLocator : public ::testing::Test {
   void ExpectPixel(POINT at, COLORREF expected, const char* what) {
     e2e::WaitUntil([&] { return e2e::ScreenPixel(at.x, at.y) == expected; }, 1500);
     const COLORREF seen = e2e::ScreenPixel(at.x, at.y);
-    EXPECT_EQ(seen, expected) << what << " at (" << at.x << ", " << at.y << "): saw " << e2e::ColourText(seen)
-                              << ", expected " << e2e::ColourText(expected);
+    EXPECT_EQ(seen, expected) << what << " at (" << at.x << ", " << at.y << "): saw "
+                              << e2e::ColourText(seen) << ", expected "
+                              << e2e::ColourText(expected);
   }
 
   // Waits for the pixel to lose the colour: whatever lies beneath shows.
@@ -113,9 +107,7 @@ class CaretLocator : public ::testing::Test {
   }
 
   e2e::Backdrop backdrop_;
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
-  HWND main_ = nullptr;
+  e2e::ServiceUnderTest service_;
   HWND window_ = nullptr;
   vxl::TConfigRecord record_;
 };
@@ -125,18 +117,21 @@ class CaretLocator : public ::testing::Test {
 class CaretPreview : public CaretLocator {
  protected:
   void SetUp() override {
-    RegisterPlainClass(L"TformCaretPrevw", kPreviewColour);
-    RegisterPlainClass(L"TMemo", kMemoColour);
-    window_ = ::CreateWindowExW(0, L"TformCaretPrevw", L"Preview", WS_POPUP | WS_VISIBLE, 240, 200,
-                                520, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    memo_ = ::CreateWindowExW(0, L"TMemo", L"", WS_CHILD | WS_VISIBLE, 30, 40, 400, 160, window_,
-                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    RegisterPlainClass(vxl::kCaretPreviewClass, kPreviewColour);
+    RegisterPlainClass(vxl::kCaretPreviewMemoClass, kMemoColour);
+    window_ =
+        ::CreateWindowExW(0, vxl::kCaretPreviewClass, L"Preview", WS_POPUP | WS_VISIBLE, 240, 200,
+                          520, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    memo_ = ::CreateWindowExW(0, vxl::kCaretPreviewMemoClass, L"", WS_CHILD | WS_VISIBLE, 30, 40,
+                              400, 160, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(memo_, nullptr);
     e2e::PumpMessages(200);
     StartService();
     // The preview belongs to the configuration program, which puts the
     // service into configuration mode first.
-    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, reinterpret_cast<LPARAM>(window_)), 1);
+    ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
+                        reinterpret_cast<LPARAM>(window_)),
+              1);
   }
 
   // The sample caret the configuration program asks for.
@@ -146,8 +141,8 @@ class CaretPreview : public CaretLocator {
   }
 
   std::optional<LRESULT> PreviewAt(POINT at) {
-    return e2e::Send(main_, vxl::WM_VXL_PREVIEW, 2,
-                     MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    return e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition,
+                     vxl::PackPreviewPosition(at.x, at.y));
   }
 
   HWND memo_ = nullptr;
@@ -157,14 +152,16 @@ TEST_F(CaretPreview, APositionWithoutACaretWindowAnswersZero) {
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
   EXPECT_EQ(e2e::TopLevelWindows(kCaretClass, service_.Id()).size(), 0u);
   // Any other lParam of the opening message opens nothing either.
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 0), 1);
+  EXPECT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide), 1);
   EXPECT_EQ(PreviewAt(SampleCaret()), 0);
 }
 
 TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
   record_.caretOpacity = 255;  // exact colours on screen
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr) << "the preview opened no caret window";
   EXPECT_TRUE(::IsWindowVisible(caret));
@@ -220,7 +217,8 @@ TEST_F(CaretPreview, TheMarkerStandsOnTheSampleCaretInTheRecordsColours) {
 TEST_F(CaretPreview, WithoutTheTextBoxNothingIsDrawnAnew) {
   record_.caretOpacity = 255;
   SendRecord();
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(
+      e2e::Send(service_.Main(), vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   HWND caret = CaretWindow();
   ASSERT_NE(caret, nullptr);
   const POINT at = SampleCaret();
@@ -254,8 +252,8 @@ class CaretTracking : public CaretLocator {
     record_.caretOnStart = true;
     record_.caretOpacity = 255;
     const auto image = vxl::RecordBytes(record_);
-    ASSERT_TRUE(folder_.WriteFile(L"Users\\" + UserName() + L"\\Default.cnf",
-                                  {image.begin(), image.end()}));
+    ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\" + UserName() + L"\\Default.cnf",
+                                            {image.begin(), image.end()}));
     StartService();
     caret_ = CaretWindow();
     ASSERT_NE(caret_, nullptr) << "caretOnStart did not switch the caret locator on";
@@ -278,17 +276,49 @@ class CaretTracking : public CaretLocator {
             info.rcCaret.bottom - info.rcCaret.top};
   }
 
-  // Waits until the marker stands on the edit control's caret.
-  vxl::CaretPlacement ExpectOnCaret(const char* when) {
+  // Waits until the marker stands on the caret of the edit control in the
+  // active window (by default the fixture's).
+  vxl::CaretPlacement ExpectOnCaret(const char* when, HWND active = nullptr, HWND edit = nullptr) {
+    if (active == nullptr) active = window_;
+    if (edit == nullptr) edit = edit_;
     vxl::CaretPlacement p;
     const bool placed = e2e::WaitUntil(
         [&] {
-          p = Expected(record_, window_, edit_, EditCaret());
+          p = Expected(record_, active, edit, EditCaret());
           return StandsAt(caret_, p);
         },
         3000);
     EXPECT_TRUE(placed) << when << ": " << Describe(caret_, p);
     return p;
+  }
+
+  // The marker's triangles over the caret and its bottom bar from its first
+  // column on: what the user sees of a marker standing at p.
+  void ExpectMarkerPixels(const vxl::CaretPlacement& p, const char* when) {
+    SCOPED_TRACE(when);
+    ExpectPixel(Inside(p, p.TopTriangle), record_.caretTriangleColour, "top triangle");
+    ExpectPixel(Inside(p, p.BottomTriangle), record_.caretTriangleColour, "bottom triangle");
+    ExpectPixel(BarStart(p), record_.caretBarColour, "first column of the bottom bar");
+  }
+
+  static POINT BarStart(const vxl::CaretPlacement& p) {
+    return {p.windowLeft + p.BarStart + 1, p.windowTop + p.BottomBar[0].y};
+  }
+
+  // No pixel of a marker at p shows, and none comes for a while.
+  void ExpectNoMarkerPixels(const vxl::CaretPlacement& p, const char* when) {
+    const POINT points[] = {Inside(p, p.TopTriangle), Inside(p, p.BottomTriangle),
+                            Inside(p, p.BottomBar)};
+    const auto markerShows = [&] {
+      for (const POINT& at : points) {
+        const COLORREF seen = e2e::ScreenPixel(at.x, at.y);
+        if (seen == record_.caretTriangleColour || seen == record_.caretBarColour) return true;
+      }
+      return false;
+    };
+    // Several caret polls long, so that a marker placed late is seen too.
+    EXPECT_FALSE(e2e::WaitUntil(markerShows, 800))
+        << when << ": marker pixels at " << points[0].x << "," << points[0].y;
   }
 
   HWND edit_ = nullptr;
@@ -343,20 +373,109 @@ TEST_F(CaretTracking, TheMarkerFollowsTypingAndFadesWhenTheFocusLeavesText) {
   ExpectPixel(Inside(back, back.TopTriangle), record_.caretTriangleColour, "top triangle");
 }
 
+// No move or foreground report is needed: the system may send none (Wine
+// sends none), and the caret poll notices the new window rectangle.
+TEST_F(CaretTracking, TheBarsFollowTheFocusedWindowWhenItMoves) {
+  ::SetFocus(edit_);
+  for (int i = 0; i < 4; ++i) e2e::PressKey('W');
+  const auto before = ExpectOnCaret("before the move");
+  ExpectMarkerPixels(before, "before the move");
+
+  // Far enough right that the caret stands beyond the old bars' extent.
+  const RECT old = WindowRectOf(window_);
+  ::MoveWindow(window_, old.left + 600, old.top + 40, old.right - old.left, old.bottom - old.top,
+               TRUE);
+  ASSERT_GT(EditCaret().left, before.windowLeft + before.windowWidth) << "the move is too short";
+  const auto moved = ExpectOnCaret("after the move");
+  EXPECT_EQ(moved.windowLeft, old.left + 600) << "bar type 2 starts at the active window";
+  ExpectMarkerPixels(moved, "after the move");
+  ExpectCleared(BarStart(before), record_.caretBarColour, "the bar left of the moved window");
+  e2e::SaveScreenshot(L"caret_tracking_moved");
+}
+
+// A second application window with an edit control of its own.
+class CaretTrackingTwoWindows : public CaretTracking {
+ protected:
+  void SetUp() override {
+    // Made before the service: Wine stacks a window mapped later above the
+    // topmost marker at the X level, whatever the system's z-order says.
+    other_ = ::CreateWindowExW(0, L"#32770", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 640, 560,
+                               500, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    otherEdit_ =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 60,
+                          30, 300, 120, other_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(otherEdit_, nullptr);
+    CaretTracking::SetUp();
+  }
+  ~CaretTrackingTwoWindows() override {
+    if (other_) ::DestroyWindow(other_);
+  }
+
+  HWND other_ = nullptr;
+  HWND otherEdit_ = nullptr;
+};
+
+TEST_F(CaretTrackingTwoWindows, TheBarsFollowTheFocusIntoAnotherWindow) {
+  ::SetFocus(edit_);
+  const auto first = ExpectOnCaret("in the first window");
+  ExpectMarkerPixels(first, "in the first window");
+
+  ::SetForegroundWindow(other_);
+  ::SetFocus(otherEdit_);
+  for (int i = 0; i < 3; ++i) e2e::PressKey('W');
+  const auto second = ExpectOnCaret("in the other window", other_, otherEdit_);
+  EXPECT_EQ(second.windowLeft, WindowRectOf(other_).left);
+  ExpectMarkerPixels(second, "in the other window");
+  ExpectCleared(BarStart(first), record_.caretBarColour, "the bar in the first window");
+  e2e::SaveScreenshot(L"caret_tracking_other_window");
+}
+
+// A caret scrolled out of its window is not marked (it would stand over the
+// caption or whatever lies above), and is marked again once back in view.
+TEST_F(CaretTracking, ACaretScrolledOutOfViewIsNotMarked) {
+  std::wstring lines;
+  for (int i = 1; i <= 30; ++i) lines += L"line " + std::to_wstring(i) + L"\r\n";
+  ::SetWindowTextW(edit_, lines.c_str());
+  ::SetFocus(edit_);
+  ::SendMessageW(edit_, EM_SETSEL, 0, 0);
+  ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+  const auto inView = ExpectOnCaret("caret on the first line");
+  ExpectMarkerPixels(inView, "caret on the first line");
+
+  constexpr int kLines = 4;
+  ::SendMessageW(edit_, EM_LINESCROLL, 0, kLines);
+  RECT client;
+  ::GetClientRect(edit_, &client);
+  ::MapWindowPoints(edit_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const vxl::Box scrolled = EditCaret();
+  ASSERT_LT(scrolled.top + scrolled.height, client.top) << "the caret line is still in view";
+  const auto outOfView = Expected(record_, window_, edit_, scrolled);
+  ASSERT_GE(outOfView.windowTop, 0) << "the test needs the out-of-view place on screen";
+  ExpectCleared(Inside(inView, inView.TopTriangle), record_.caretTriangleColour,
+                "the marker left the caret's old place");
+  ExpectNoMarkerPixels(outOfView, "caret scrolled out of view");
+  e2e::SaveScreenshot(L"caret_tracking_scrolled_out");
+
+  ::SendMessageW(edit_, EM_LINESCROLL, 0, -kLines);
+  const auto back = ExpectOnCaret("caret scrolled back into view");
+  ExpectMarkerPixels(back, "caret scrolled back into view");
+}
+
 TEST_F(CaretTracking, ConfigurationModeStopsTrackingAndItsEndResumesIt) {
   ::SetFocus(edit_);
   const auto placed = ExpectOnCaret("before configuration mode");
   const POINT triangle = Inside(placed, placed.TopTriangle);
   ExpectPixel(triangle, record_.caretTriangleColour, "top triangle");
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2,
-                            reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())), 1);
+  ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration,
+                      reinterpret_cast<LPARAM>(e2e::ConfigurationWindowStandIn())),
+            1);
   ExpectCleared(triangle, record_.caretTriangleColour, "the marker is faded in configuration mode");
   e2e::PressKey('Q');
   e2e::PumpMessages(400);
   EXPECT_TRUE(StandsAt(caret_, placed)) << "the marker must not follow while not tracking";
 
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(service_.Main(), vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   e2e::PressKey('Q');
   const auto resumed = ExpectOnCaret("after configuration mode");
   ExpectPixel(Inside(resumed, resumed.TopTriangle), record_.caretTriangleColour, "top triangle");

@@ -52,8 +52,8 @@ class SuspendedProcess {
 
 // No hook recorded in the shared section.
 bool NoHookRecorded();
-// Runs before a mouse test: no hook recorded, or only one whose receiver is gone (a service that was
-// killed cannot finalise; the library replaces such a record).
+// Runs before a mouse test: no hook recorded, or only one whose receiver is gone (a service that
+// was killed cannot finalise; the library replaces such a record).
 bool NoLiveHook();
 
 }  // namespace e2e

@@ -43,26 +43,20 @@ class PointerLocator : public ::testing::Test {
  protected:
   void SetUp() override {
     vxl::ResetToDefaults(record_);
-    ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
-    main_ = e2e::WaitForWindow(kMainClass, service_.Id());
-    ASSERT_NE(main_, nullptr) << "no service main window";
+    ASSERT_TRUE(service_.Start()) << "no service main window";
+    main_ = service_.Main();
     locator_ = e2e::WaitForWindow(kLocatorClass, service_.Id());
     ASSERT_NE(locator_, nullptr) << "no locator window";
-    // The main window is shown once the start-up is through.
-    ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main_) != FALSE; }))
-        << "the start-up did not finish";
+    ASSERT_TRUE(service_.WaitForStartUp()) << "the start-up did not finish";
   }
 
-  void SendRecord() {
-    const auto image = vxl::RecordBytes(record_);
-    ASSERT_EQ(e2e::SendCopyData(main_, image.data(), static_cast<DWORD>(image.size())), 0);
-  }
+  void SendRecord() { ASSERT_TRUE(service_.SendRecord(record_)); }
 
   // Shows the locator through the configuration program's preview message
   // and waits until it reaches 40 pixels beyond the pointer at (x, y).
   void ShowWithPointerAt(int x, int y) {
     e2e::MoveMouse(x, y);
-    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 1), 1);
+    ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow), 1);
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
           const SIZE s = WindowSize(locator_);
@@ -77,8 +71,9 @@ class PointerLocator : public ::testing::Test {
   void ExpectPixel(int x, int y, COLORREF expected, int tolerance, const char* what) {
     e2e::WaitUntil([&] { return Near(e2e::ScreenPixel(x, y), expected, tolerance); }, 1500);
     const COLORREF seen = e2e::ScreenPixel(x, y);
-    EXPECT_TRUE(Near(seen, expected, tolerance)) << what << " at (" << x << ", " << y << "): saw "
-                                                 << e2e::ColourText(seen) << ", expected " << e2e::ColourText(expected);
+    EXPECT_TRUE(Near(seen, expected, tolerance))
+        << what << " at (" << x << ", " << y << "): saw " << e2e::ColourText(seen) << ", expected "
+        << e2e::ColourText(expected);
   }
 
   // Under Wine the screen copy includes the locator itself, so effects that
@@ -118,8 +113,7 @@ class PointerLocator : public ::testing::Test {
             POINT{w - 2, h / 2}, POINT{w / 2, h - 2}};
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
   HWND main_ = nullptr;
   HWND locator_ = nullptr;
   vxl::TConfigRecord record_;
@@ -178,7 +172,7 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
       3000))
       << "not clamped to the 1280 x 1024 screen";
 
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   EXPECT_FALSE(::IsWindowVisible(locator_));
   ::GetWindowRect(locator_, &r);
   EXPECT_EQ(r.right - r.left, 1);
@@ -194,12 +188,12 @@ TEST_F(PointerLocator, PreviewShowsFollowsAndHidesTheLocator) {
 // configuration program running, must not leave the locator on a preview
 // point away from the pointer.
 TEST_F(PointerLocator, StillReachesThePointerAfterPreviewsWithoutTheConfigurationProgram) {
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 1, 1), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kShow), 1);
   ShowWithPointerAt(700, 500);
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   // Configuration mode asked for by a process that is no configuration
   // program: the service returns to normal mode by itself.
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, 2, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, 0), 1);
   ShowWithPointerAt(800, 600);
 }
 
@@ -387,7 +381,7 @@ TEST_F(PointerLocator, HidesItselfAfterAStillPeriod) {
 TEST_F(PointerLocator, PerformanceMonitorPanelPerEffect) {
   e2e::StripedBackdrop stripes({kWhite, kBlack, kCyan, kSteel}, 80);
   ShowWithPointerAt(1000, 700);
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0), 1);
   ExpectPixel(100, 0, RGB(255, 255, 0), 0, "panel outline");
   ExpectPixel(195, 86, RGB(0, 0, 128), 0, "panel background");
   const struct {
@@ -406,13 +400,13 @@ TEST_F(PointerLocator, PerformanceMonitorPanelPerEffect) {
     e2e::PumpMessages(400);
     e2e::SaveScreenshot(std::wstring(L"monitor-") + effect.name);
   }
-  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main_, vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0), 1);
   ExpectPixel(195, 86, stripes.ColourAt(195), 0, "panel gone");
 }
 
 TEST_F(PointerLocator, FrameTimerSleepsWhileHiddenAndCpuUseStaysLow) {
   e2e::Backdrop backdrop(kSteel);
-  const int linuxPid = e2e::FindLinuxProcess(folder_.FilePath(L"Vexilor2.exe"));
+  const int linuxPid = e2e::FindLinuxProcess(service_.Folder().FilePath(L"Vexilor2.exe"));
   ASSERT_NE(linuxPid, 0) << "the service's Linux process was not found in /proc";
   struct Phase {
     double cpuMs;
@@ -440,7 +434,7 @@ TEST_F(PointerLocator, FrameTimerSleepsWhileHiddenAndCpuUseStaysLow) {
   SendRecord();
   const Phase fast = measure("shown, performance mode, pointer still");
   ASSERT_TRUE(::IsWindowVisible(locator_));
-  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main_, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   e2e::PumpMessages(300);
   const Phase hidden = measure("hidden");
   ASSERT_GE(hidden.cpuMs, 0.0) << "/proc could not be read";

@@ -45,13 +45,9 @@ class ServiceMouseHook : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(e2e::NoLiveHook()) << "another hook is installed"; }
 
-  HWND StartService() {
-    if (!service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path())) return nullptr;
-    return e2e::WaitForWindow(kMainClass, service_.Id());
-  }
+  HWND StartService() { return service_.Start() ? service_.Main() : nullptr; }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(ServiceMouseHook, HooksTheDesktopWithAReceiverUnderItsMainWindow) {
@@ -78,7 +74,7 @@ TEST_F(ServiceMouseHook, HooksTheDesktopWithAReceiverUnderItsMainWindow) {
   EXPECT_EQ(e2e::SendCopyData(receiver, nullptr, 0), 0);
 
   // The section is shared: the test program's own instance sees the hook.
-  e2e::TestHookLibrary library(folder_.Path());
+  e2e::TestHookLibrary library(service_.Folder().Path());
   EXPECT_FALSE(library.Initialise(target.Handle())) << "a second hook was accepted";
 
   // Closing the service removes its hook.
@@ -89,8 +85,8 @@ TEST_F(ServiceMouseHook, HooksTheDesktopWithAReceiverUnderItsMainWindow) {
 }
 
 TEST_F(ServiceMouseHook, AMissingLibraryIsReportedWithThePathTried) {
-  ASSERT_TRUE(::DeleteFileW(folder_.FilePath(L"ZARTHOOK.DLL").c_str()));
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(::DeleteFileW(service_.Folder().FilePath(L"ZARTHOOK.DLL").c_str()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no message box";
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00");
@@ -99,13 +95,13 @@ TEST_F(ServiceMouseHook, AMissingLibraryIsReportedWithThePathTried) {
 }
 
 TEST_F(ServiceMouseHook, AHookHeldElsewhereIsReportedAndLeftInPlace) {
-  e2e::TestHookLibrary library(folder_.Path());
+  e2e::TestHookLibrary library(service_.Folder().Path());
   HWND ours =
       ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_TRUE(library.Initialise(ours));
   const TDonneesHook held = *e2e::ReadHookSection();
 
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no message box";
   EXPECT_EQ(e2e::DialogText(box), L"Erreur \u00e0 l'initialisation du Hook");

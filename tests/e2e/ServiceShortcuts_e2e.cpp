@@ -43,14 +43,8 @@ class ServiceShortcuts : public ::testing::Test {
 
   // Starts the service and waits until its mouse hook is in place.
   HWND StartService(const std::wstring& arguments = L"") {
-    if (!service_.Start(folder_.FilePath(L"Vexilor2.exe"), arguments, folder_.Path())) {
-      return nullptr;
-    }
-    HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
-    if (main && !e2e::WaitUntil([] { return e2e::HookReceiverInSection() != nullptr; })) {
-      return nullptr;
-    }
-    return main;
+    if (!service_.Start(arguments) || !service_.WaitForMouseHook()) return nullptr;
+    return service_.Main();
   }
 
   bool LocatorShown() {
@@ -58,8 +52,7 @@ class ServiceShortcuts : public ::testing::Test {
     return locator != nullptr && ::IsWindowVisible(locator);
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(ServiceShortcuts, AMiddleClickTogglesTheLocatorAndNeverReachesTheApplication) {
@@ -79,7 +72,8 @@ TEST_F(ServiceShortcuts, AMiddleClickTogglesTheLocatorAndNeverReachesTheApplicat
   e2e::SaveScreenshot(L"shortcut-middle-click");
 
   ASSERT_TRUE(e2e::XdoTool(L"click 2"));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000)) << "the second click did not hide it";
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !LocatorShown(); }, 3000))
+      << "the second click did not hide it";
 }
 
 TEST_F(ServiceShortcuts, APlainRightClickIsHeldBackThenReplayed) {
@@ -113,7 +107,8 @@ TEST_F(ServiceShortcuts, RightClicksReachADoubleClickWindowAsTheUserMadeThem) {
                   target.Count(WM_RBUTTONUP)};
   };
   // Without the service, the same input gives the pairs the test expects.
-  ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click --repeat 2 --delay 120 3"));
+  ASSERT_TRUE(
+      e2e::XdoTool(L"mousemove " + At(target.Centre()) + L" click --repeat 2 --delay 120 3"));
   ASSERT_TRUE(e2e::WaitUntil([&] { return target.Count(WM_RBUTTONUP) == 2; }, 3000));
   settle();
   ASSERT_EQ(counts().down, 1);
@@ -146,8 +141,8 @@ TEST_F(ServiceShortcuts, ARightClickSelectsTheListItemUnderThePointer) {
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(first) + L" click 1"));
   ASSERT_TRUE(e2e::WaitUntil([&] { return list.SelectedListItem() == 0; }, 3000));
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(second) + L" click 3"));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return list.ListRightClicks() + list.ListRightDoubleClicks() > 0; },
-                             3000))
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return list.ListRightClicks() + list.ListRightDoubleClicks() > 0; }, 3000))
       << "the list view saw no right click";
   EXPECT_EQ(list.ListRightClicks(), 1);
   EXPECT_EQ(list.ListRightDoubleClicks(), 0);
@@ -216,7 +211,8 @@ TEST_F(ServiceShortcuts, MovingFurtherThanTheDistanceShowsTheLocatorByItself) {
       },
       3000))
       << "the locator did not reach the pointer";
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);  // hidden where it last pointed
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide),
+            1);  // hidden where it last pointed
   ASSERT_FALSE(LocatorShown());
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 560 400 sleep 0.1 mousemove 590 460"));
   ASSERT_TRUE(e2e::WaitUntil([] { return PointerAt(590, 460); }, 3000));
@@ -255,11 +251,14 @@ TEST_F(ServiceShortcuts, AltWheelUpMovesTheForegroundWindowUp) {
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::GetForegroundWindow() == target.Handle(); }, 3000));
   ASSERT_TRUE(e2e::XdoTool(L"mousemove " + At(target.Centre()) +
                            L" keydown alt sleep 0.3 click 4 sleep 0.1 keyup alt"));
-  EXPECT_TRUE(e2e::WaitUntil([&] {
-    RECT r{};
-    ::GetWindowRect(target.Handle(), &r);
-    return r.top == 240 && r.left == 300 && r.bottom == 540;
-  }, 3000)) << "action 304 did not move the window 10 pixels up";
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        RECT r{};
+        ::GetWindowRect(target.Handle(), &r);
+        return r.top == 240 && r.left == 300 && r.bottom == 540;
+      },
+      3000))
+      << "action 304 did not move the window 10 pixels up";
 }
 
 // True when another program holds the combination (the test program cannot
@@ -277,9 +276,9 @@ TEST_F(ServiceShortcuts, HotKeysAreHeldInNormalModeOnlyAndNotAfterAConfigStart) 
   EXPECT_TRUE(HeldElsewhere(MOD_CONTROL, VK_NUMPAD3)) << "the last default entry";
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL, VK_F5)) << "not in the table";
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "configuration mode withdraws them";
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "leaving it registers them again";
 }
 
@@ -287,7 +286,7 @@ TEST_F(ServiceShortcuts, StartedByTheConfigurationProgramTheHotKeysWaitForIt) {
   HWND main = StartService(L"/config");
   ASSERT_NE(main, nullptr);
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C'));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
 }
 
@@ -299,17 +298,18 @@ TEST_F(ServiceShortcuts, ACapitalConfigSwitchRegistersAtOnce) {
 TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
   // The test program holds Ctrl+Alt+F1 (entry 1 of the defaults) first.
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, VK_F1));
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no warning for the refused key";
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00");
   // The modifier names are the keyboard layout's own (Wine says "Control").
   wchar_t ctrl[64] = L"", alt[64] = L"";
-  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC) << 16), ctrl, 64);
+  ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC) << 16), ctrl,
+                    64);
   ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(VK_MENU, MAPVK_VK_TO_VSC) << 16), alt, 64);
   EXPECT_EQ(e2e::DialogText(box), std::wstring(ctrl) + L"+" + alt +
-                                       L"+F1 is already used by another program and cannot be "
-                                       L"assigned.");
+                                      L"+F1 is already used by another program and cannot be "
+                                      L"assigned.");
   e2e::PressDialogButton(box, IDOK);
   ASSERT_NE(e2e::WaitForWindow(kMainClass, service_.Id()), nullptr);
   EXPECT_TRUE(e2e::WaitUntil([] { return HeldElsewhere(MOD_CONTROL, VK_NUMPAD3); }, 5000))
@@ -317,14 +317,13 @@ TEST_F(ServiceShortcuts, ARefusedHotKeyIsReportedAndTheOthersStillWork) {
   ::UnregisterHotKey(nullptr, 0x7001);
 }
 
-
 // Keys refused at registration are told once, in one box; leaving a
 // configuration mode never entered registers nothing again, so no private
 // message can raise more boxes, nor nest one in another.
 TEST_F(ServiceShortcuts, RefusedHotKeysAreToldInOneBoxThatPrivateMessagesNeverRepeat) {
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL, VK_NUMPAD0));
   ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL, VK_NUMPAD7));
-  ASSERT_TRUE(service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(service_.Launch());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no warning for the refused keys";
   HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
@@ -341,14 +340,14 @@ TEST_F(ServiceShortcuts, RefusedHotKeysAreToldInOneBoxThatPrivateMessagesNeverRe
     ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, i % 2, 0), 1);
   }
   for (int i = 0; i < 10; ++i) {
-    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
-    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
+    ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   }
   e2e::PumpMessages(300);
   EXPECT_EQ(e2e::DialogBoxes(service_.Id()).size(), 1u);
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }, 3000));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   e2e::PumpMessages(300);
   EXPECT_TRUE(e2e::DialogBoxes(service_.Id()).empty()) << "the same refusals were told again";
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C')) << "the other keys were not registered";
@@ -383,10 +382,10 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   EXPECT_TRUE(HeldElsewhere(MOD_WIN, 'C'));
 
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 2, StandIn()), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, StandIn()), 1);
   ASSERT_EQ(e2e::SendCopyData(main, &record, sizeof record), 0);
   EXPECT_FALSE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
-  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, 1, 0), 1);
+  ASSERT_EQ(e2e::Send(main, vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0), 1);
   EXPECT_TRUE(HeldElsewhere(MOD_CONTROL | MOD_SHIFT, 'Q'));
   EXPECT_FALSE(HeldElsewhere(MOD_WIN, 'C')) << "the replaced entry stayed registered";
 
@@ -397,6 +396,8 @@ TEST_F(ServiceShortcuts, ACopiedHotKeyTableTakesEffectWhenConfigurationModeEnds)
 }
 
 TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
+  // A folder the configuration program is missing from.
+  ASSERT_TRUE(service_.Folder().RemoveFile(L"Vexilor2Config.exe"));
   e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
   HWND main = StartService();
   ASSERT_NE(main, nullptr);
@@ -405,7 +406,7 @@ TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "no box for the missing Vexilor2Config.exe";
   EXPECT_EQ(e2e::WindowText(box), L"Vexilor 2.00 Error");
-  EXPECT_EQ(e2e::DialogText(box), folder_.Path() + L"Vexilor2Config.exe\nFile not found");
+  EXPECT_EQ(e2e::DialogText(box), service_.Folder().Path() + L"Vexilor2Config.exe\nFile not found");
   e2e::PressDialogButton(box, IDOK);
   EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }, 3000));
   // The service carries on and still quits cleanly.
@@ -417,14 +418,14 @@ TEST_F(ServiceShortcuts, WinCWithoutTheConfigurationProgramShowsTheFixedError) {
 TEST_F(ServiceShortcuts, WinCStartsTheConfigurationProgramFromTheProgramFolder) {
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  ASSERT_TRUE(::CopyFileW(self, folder_.FilePath(L"Vexilor2Config.exe").c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileW(self, service_.Folder().FilePath(L"Vexilor2Config.exe").c_str(), FALSE));
   e2e::ClickTarget focus(RECT{300, 250, 700, 300}, /*withEdit=*/true);
   ASSERT_NE(StartService(), nullptr);
   focus.Activate();
   ASSERT_TRUE(e2e::XdoTool(L"mousemove 350 270 sleep 0.2 key super+c"));
   HWND config = e2e::WaitForWindow(e2e::kConfigStandInClass);
   ASSERT_NE(config, nullptr) << "Vexilor2Config.exe was not started";
-  std::wstring folder = folder_.Path();
+  std::wstring folder = service_.Folder().Path();
   folder.pop_back();  // the working folder has no closing backslash
   EXPECT_EQ(_wcsicmp(e2e::WindowText(config).c_str(), folder.c_str()), 0)
       << "started in another folder";

@@ -15,21 +15,20 @@ constexpr const wchar_t* kMainClass = L"TVexilor2Wnd";
 
 class ServiceSpine : public ::testing::Test {
  protected:
-  HWND StartService(e2e::ChildProcess& process, const std::wstring& arguments = L"") {
-    if (!process.Start(folder_.FilePath(L"Vexilor2.exe"), arguments, folder_.Path())) {
-      return nullptr;
-    }
-    return e2e::WaitForWindow(kMainClass, process.Id());
+  HWND StartService() { return service_.Start() ? service_.Main() : nullptr; }
+  // Another instance started from the same folder.
+  bool StartAnother(e2e::ChildProcess& process) {
+    return process.Start(service_.Folder().FilePath(L"Vexilor2.exe"), L"",
+                         service_.Folder().Path());
   }
 
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(ServiceSpine, StartsWithAnInvisibleClickThroughMainWindow) {
   e2e::Backdrop backdrop;
   ASSERT_EQ(e2e::ScreenPixel(5, 5), backdrop.Colour()) << "the backdrop did not show";
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr) << "no window of class TVexilor2Wnd";
   // Shown by its message loop once the start-up is through.
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
@@ -78,15 +77,16 @@ TEST_F(ServiceSpine, StartsWithAnInvisibleClickThroughMainWindow) {
 }
 
 TEST_F(ServiceSpine, SecondStartEndsSilentlyWithinASecond) {
-  HWND first = StartService(service_);
+  HWND first = StartService();
   ASSERT_NE(first, nullptr);
   e2e::ChildProcess second;
-  ASSERT_TRUE(second.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path()));
+  ASSERT_TRUE(StartAnother(second));
   EXPECT_TRUE(second.WaitForExit(1000)) << "the second instance is still running";
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(e2e::TopLevelWindows(kMainClass).size(), 1u);
   EXPECT_TRUE(service_.Running());
-  EXPECT_EQ(e2e::Send(first, vxl::WM_VXL_RELOAD, 7, 0), 1) << "the first instance stopped answering";
+  EXPECT_EQ(e2e::Send(first, vxl::WM_VXL_RELOAD, 7, 0), 1)
+      << "the first instance stopped answering";
 }
 
 struct MessageCase {
@@ -97,42 +97,43 @@ struct MessageCase {
 };
 
 TEST_F(ServiceSpine, PrivateMessagesGiveTheirResults) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   const MessageCase cases[] = {
-      {vxl::WM_VXL_SETMODE, 2, 0, 1},
-      {vxl::WM_VXL_SETMODE, 1, 0, 1},
-      {vxl::WM_VXL_SETMODE, 2, reinterpret_cast<LPARAM>(main), 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, 0, 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Normal, 0, 1},
+      {vxl::WM_VXL_SETMODE, vxl::SetMode::Configuration, reinterpret_cast<LPARAM>(main), 1},
       {vxl::WM_VXL_SETMODE, 0, 0, 1},
-      {vxl::WM_VXL_RELOAD, 1, 0, 1},
-      {vxl::WM_VXL_RELOAD, 1, 0, 1},
+      {vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0, 1},
+      {vxl::WM_VXL_RELOAD, vxl::Reload::PerformanceMonitor, 0, 1},
       {vxl::WM_VXL_RELOAD, 42, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 0, 1, 1},
-      {vxl::WM_VXL_PREVIEW, 0, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 1, 0, 1},
-      {vxl::WM_VXL_PREVIEW, 2, MAKELPARAM(300, 200), 0},  // no caret locator window
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::Caret, vxl::Preview::kHide, 1},
+      {vxl::WM_VXL_PREVIEW, vxl::Preview::CaretPosition, MAKELPARAM(300, 200),
+       0},  // no caret locator window
       {vxl::WM_VXL_PREVIEW, 3, 0, 1},
-      {vxl::WM_VXL_FILTERS, 5, 0, 0},  // no filter frame: nothing opens
-      {vxl::WM_VXL_FILTERS, 0, 0, 1},
-      {vxl::WM_VXL_FILTERS, 2, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::OpenSettings, 0, 0},  // no filter frame: nothing opens
+      {vxl::WM_VXL_FILTERS, vxl::Filters::FrameClosed, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::CloseFrame, 0, 1},
       {vxl::WM_VXL_FILTERS, 3, 0, 1},
-      {vxl::WM_VXL_FILTERS, 6, 0, 1},
-      {vxl::WM_VXL_FILTERS, 9, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::SettingsClosed, 0, 1},
+      {vxl::WM_VXL_FILTERS, vxl::Filters::TemplatesClosed, 0, 1},
       {vxl::WM_VXL_FILTERS, 77, 0, 1},
       {WM_POWERBROADCAST, PBT_APMSUSPEND, 0, 1},
       {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(e2e::Send(main, c.message, c.wParam, c.lParam), c.result)
-        << "message 0x" << std::hex << c.message << " wParam " << std::dec << c.wParam
-        << " lParam " << c.lParam;
+        << "message 0x" << std::hex << c.message << " wParam " << std::dec << c.wParam << " lParam "
+        << c.lParam;
   }
 }
 
 // Any process may send the service its private messages and records: none
 // of them may stack boxes, stop it answering or keep it from ending.
 TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosable) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   std::mt19937 random(20261211);
   auto pick = [&](std::uint32_t below) { return static_cast<std::uint32_t>(random() % below); };
@@ -154,8 +155,8 @@ TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosab
     if (i % 400 == 0) {
       std::vector<std::uint8_t> record(vxl::kConfigRecordSize);
       for (auto& byte : record) byte = static_cast<std::uint8_t>(random());
-      ASSERT_TRUE(e2e::SendCopyData(main, record.data(), static_cast<DWORD>(record.size()))
-                      .has_value())
+      ASSERT_TRUE(
+          e2e::SendCopyData(main, record.data(), static_cast<DWORD>(record.size())).has_value())
           << "a random record stopped it answering";
     }
     if (i % 1000 == 0) mostBoxes = std::max(mostBoxes, e2e::DialogBoxes(service_.Id()).size());
@@ -170,17 +171,17 @@ TEST_F(ServiceSpine, AStormOfPrivateMessagesAndRecordsLeavesItAnsweringAndClosab
 }
 
 TEST_F(ServiceSpine, ThePreviewHidesTheMainWindowForGood) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 1), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kShow), 1);
   EXPECT_FALSE(::IsWindowVisible(main));
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_PREVIEW, vxl::Preview::Pointer, vxl::Preview::kHide), 1);
   EXPECT_FALSE(::IsWindowVisible(main));
 }
 
 TEST_F(ServiceSpine, CopyDataOfAnySizeAndContentIsAnsweredZero) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   vxl::TConfigRecord record;
   vxl::ResetToDefaults(record);
@@ -199,14 +200,15 @@ TEST_F(ServiceSpine, CopyDataOfAnySizeAndContentIsAnsweredZero) {
 }
 
 TEST_F(ServiceSpine, ClosingTheMainWindowEndsItAndFreesTheSingleInstance) {
-  HWND main = StartService(service_);
+  HWND main = StartService();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(::PostMessageW(main, WM_CLOSE, 0, 0));
   ASSERT_TRUE(service_.WaitForExit(3000)) << "the service did not end";
   EXPECT_EQ(service_.ExitCode(), 0u);
 
   e2e::ChildProcess next;
-  EXPECT_NE(StartService(next), nullptr) << "a new instance could not start";
+  ASSERT_TRUE(StartAnother(next));
+  EXPECT_NE(e2e::WaitForWindow(kMainClass, next.Id()), nullptr) << "a new instance could not start";
   EXPECT_TRUE(next.Running());
 }
 

@@ -120,29 +120,27 @@ class SharedFoundation : public ::testing::Test {
   SharedFoundation() : user_(UserName()) {
     // A run of the service straight from the build folder leaves a Users
     // folder there; every test here starts without one.
-    folder_.RemoveFolder(L"Users");
+    service_.Folder().RemoveFolder(L"Users");
   }
 
   std::wstring UserFile(const std::wstring& name) const {
     return L"Users\\" + user_ + L"\\" + name;
   }
   void UseLanguage(const std::string& language) {
-    ASSERT_TRUE(folder_.WriteFile(UserFile(L"VexilorConfig.ini"),
-                                  Bytes("[Interface]\r\nLang=" + language + "\r\n")));
+    ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"VexilorConfig.ini"),
+                                            Bytes("[Interface]\r\nLang=" + language + "\r\n")));
   }
   // The service's text of a key in a shipped language, read the way the
   // service reads it.
   std::wstring Text(const std::string& language, const std::string& key) {
     vxl::TStdFileSystem files;
     SilentBoxes boxes;
-    vxl::TMsgLocalizer catalogue(files, boxes, language, Utf8(folder_.FilePath(L"Lang")));
+    vxl::TMsgLocalizer catalogue(files, boxes, language, Utf8(service_.Folder().FilePath(L"Lang")));
     catalogue.SetSection("Vexilor");
     catalogue.SetCommonSection("Commons");
     return Wide(catalogue.GetMsg(key));
   }
-  bool StartService() {
-    return service_.Start(folder_.FilePath(L"Vexilor2.exe"), L"", folder_.Path());
-  }
+  bool StartService() { return service_.Launch(); }
   // The service is up and its start-up went through without a box.
   void ExpectRunningWithoutABox() {
     HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
@@ -152,49 +150,50 @@ class SharedFoundation : public ::testing::Test {
   }
 
   std::wstring user_;
-  e2e::TempProgramFolder folder_;
-  e2e::ChildProcess service_;
+  e2e::ServiceUnderTest service_;
 };
 
 TEST_F(SharedFoundation, FirstStartCreatesTheSharedDefaultAndTheUsersFolder) {
   ASSERT_FALSE(user_.empty());
-  ASSERT_FALSE(folder_.Exists(L"Users"));
+  ASSERT_FALSE(service_.Folder().Exists(L"Users"));
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
-  EXPECT_EQ(folder_.ReadFile(L"Users\\AllUsers\\Default.cnf"), DefaultsImage());
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
+  EXPECT_EQ(service_.Folder().ReadFile(L"Users\\AllUsers\\Default.cnf"), DefaultsImage());
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
 }
 
 TEST_F(SharedFoundation, ATransportFolderSeedsTheNewUserInsteadOfAllUsers) {
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(1)));
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Default.cnf", Image(5)));
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Travel.cnf", Image(6)));
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\Transport\\Filters.ini", Bytes("[LastUsed]\r\n")));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", Image(1)));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\Transport\\Default.cnf", Image(5)));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\Transport\\Travel.cnf", Image(6)));
+  ASSERT_TRUE(
+      service_.Folder().WriteFile(L"Users\\Transport\\Filters.ini", Bytes("[LastUsed]\r\n")));
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(5));
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Travel.cnf")), Image(6));
-  EXPECT_TRUE(folder_.Exists(UserFile(L"Filters.ini")));
-  EXPECT_EQ(folder_.ReadFile(L"Users\\AllUsers\\Default.cnf"), Image(1));
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(5));
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Travel.cnf")), Image(6));
+  EXPECT_TRUE(service_.Folder().Exists(UserFile(L"Filters.ini")));
+  EXPECT_EQ(service_.Folder().ReadFile(L"Users\\AllUsers\\Default.cnf"), Image(1));
 }
 
 TEST_F(SharedFoundation, AShortProfileIsRepairedFromAllUsersAndTheServiceStarts) {
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
   std::vector<std::uint8_t> shortImage = Image(9);
   shortImage.resize(611);
-  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), shortImage));
-  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Mine.cnf"), Image(4)));
+  ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"Default.cnf"), shortImage));
+  ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"Mine.cnf"), Image(4)));
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(3));
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Mine.cnf")), Image(4)) << "the user's other profile";
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(3));
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Mine.cnf")), Image(4))
+      << "the user's other profile";
 }
 
 TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
   std::vector<std::uint8_t> shortImage = Image(9);
   shortImage.resize(611);
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", shortImage));
-  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), shortImage));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", shortImage));
+  ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"Default.cnf"), shortImage));
   UseLanguage("English");
   ASSERT_TRUE(StartService());
   HWND box = e2e::WaitForDialogBox(service_.Id());
@@ -204,7 +203,8 @@ TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
   EXPECT_EQ(e2e::WindowText(box), Text("English", "rsErrorTitle"));
   const std::wstring text = e2e::DialogText(box);
   EXPECT_NE(text.find(Text("English", "rsErrorRead")), std::wstring::npos) << text;
-  EXPECT_NE(text.find(folder_.FilePath(UserFile(L"Default.cnf"))), std::wstring::npos) << text;
+  EXPECT_NE(text.find(service_.Folder().FilePath(UserFile(L"Default.cnf"))), std::wstring::npos)
+      << text;
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
   ExpectRunningWithoutABox();
@@ -213,14 +213,16 @@ TEST_F(SharedFoundation, AnUnrepairableProfileIsReportedWithTheUsersPath) {
 // Both programs read the same profiles and settings: one reading a file
 // must not make the other's read fail (and its settings fall back).
 TEST_F(SharedFoundation, AProfileAnotherProgramIsReadingIsStillReadAtStart) {
-  ASSERT_TRUE(folder_.WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
-  ASSERT_TRUE(folder_.WriteFile(UserFile(L"Default.cnf"), Image(7)));
+  ASSERT_TRUE(service_.Folder().WriteFile(L"Users\\AllUsers\\Default.cnf", Image(3)));
+  ASSERT_TRUE(service_.Folder().WriteFile(UserFile(L"Default.cnf"), Image(7)));
   UseLanguage("English");
-  const auto reader = OpenForReading(folder_.FilePath(UserFile(L"Default.cnf")), kReaderSharing);
+  const auto reader =
+      OpenForReading(service_.Folder().FilePath(UserFile(L"Default.cnf")), kReaderSharing);
   ASSERT_TRUE(reader);
   ASSERT_TRUE(StartService());
   ExpectRunningWithoutABox();
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), Image(7)) << "repaired instead of read";
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), Image(7))
+      << "repaired instead of read";
 }
 
 // The configuration program saves profiles (and settings) that the service
@@ -237,16 +239,17 @@ TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
   } cases[] = {{kReaderSharing, true}, {FILE_SHARE_READ, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "reader sharing 0x" << std::hex << c.readerSharing);
-    ASSERT_TRUE(folder_.WriteFile(profile, Image(7)));
+    ASSERT_TRUE(service_.Folder().WriteFile(profile, Image(7)));
     vxl::win::TWinFileSystem files;
     RecordingBoxes boxes;
-    const vxl::TProfileStorage storage{
-        files, boxes, [](std::string_view key) { return std::string(key); }, Utf8(folder_.Path())};
+    const vxl::TProfileStorage storage{files, boxes,
+                                       [](std::string_view key) { return std::string(key); },
+                                       Utf8(service_.Folder().Path())};
     vxl::TConfigRecord record;
     vxl::ResetToDefaults(record);
     record.version = 8;
     {
-      const auto reader = OpenForReading(folder_.FilePath(profile), c.readerSharing);
+      const auto reader = OpenForReading(service_.Folder().FilePath(profile), c.readerSharing);
       ASSERT_TRUE(reader);
       EXPECT_EQ(vxl::SaveProfile(storage, record, 0, false, Utf8(user_), false, "Default"),
                 c.saved);
@@ -255,11 +258,11 @@ TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
     if (c.saved) {
       EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
     } else {
-      EXPECT_EQ(boxes.texts,
-                std::vector<std::string>{"rsErrorCreate\n" + Utf8(folder_.FilePath(profile))});
+      EXPECT_EQ(boxes.texts, std::vector<std::string>{"rsErrorCreate\n" +
+                                                      Utf8(service_.Folder().FilePath(profile))});
     }
-    EXPECT_EQ(folder_.ReadFile(profile), c.saved ? Image(8) : Image(7));
-    EXPECT_EQ(FileNamesIn(folder_.FilePath(L"Users\\" + user_)),
+    EXPECT_EQ(service_.Folder().ReadFile(profile), c.saved ? Image(8) : Image(7));
+    EXPECT_EQ(FileNamesIn(service_.Folder().FilePath(L"Users\\" + user_)),
               std::vector<std::wstring>{L"Default.cnf"})
         << "a temporary file was left behind";
   }
@@ -267,18 +270,18 @@ TEST_F(SharedFoundation, ASaveReplacesAProfileThatAnotherProgramIsReading) {
 
 TEST_F(SharedFoundation, AMissingLanguageFileIsReportedAndTheServiceRunsOn) {
   UseLanguage("English");
-  ASSERT_TRUE(::DeleteFileW(folder_.FilePath(L"Lang\\English.Msg").c_str()));
+  ASSERT_TRUE(::DeleteFileW(service_.Folder().FilePath(L"Lang\\English.Msg").c_str()));
   ASSERT_TRUE(StartService());
   HWND box = e2e::WaitForDialogBox(service_.Id());
   ASSERT_NE(box, nullptr) << "the missing file was not reported";
   e2e::PumpMessages(500);
   EXPECT_FALSE(e2e::SaveScreenshot(L"missing-language-file").empty());
   EXPECT_EQ(e2e::WindowText(box), L"This file does not exist");
-  EXPECT_EQ(e2e::DialogText(box), folder_.FilePath(L"Lang\\English.Msg"));
+  EXPECT_EQ(e2e::DialogText(box), service_.Folder().FilePath(L"Lang\\English.Msg"));
   e2e::PressDialogButton(box, IDOK);
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::DialogBoxes(service_.Id()).empty(); }));
   ExpectRunningWithoutABox();
-  EXPECT_EQ(folder_.ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
+  EXPECT_EQ(service_.Folder().ReadFile(UserFile(L"Default.cnf")), DefaultsImage());
 }
 
 TEST_F(SharedFoundation, ReloadingTheLanguageAnswersAndKeepsTheServiceRunning) {
@@ -287,9 +290,9 @@ TEST_F(SharedFoundation, ReloadingTheLanguageAnswersAndKeepsTheServiceRunning) {
   ExpectRunningWithoutABox();
   HWND main = e2e::WaitForWindow(kMainClass, service_.Id());
   UseLanguage("Francais");
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, vxl::Reload::Language, 0), 1);
   UseLanguage("Missing");  // falls back to Francais, silently
-  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, 0, 0), 1);
+  EXPECT_EQ(e2e::Send(main, vxl::WM_VXL_RELOAD, vxl::Reload::Language, 0), 1);
   ExpectRunningWithoutABox();
 }
 

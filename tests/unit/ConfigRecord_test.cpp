@@ -67,14 +67,14 @@ const std::vector<ByteRun> kDefaultImage = {
     {400, {0x61, 0x40, 0, 0, 0xC9, 0, 0, 0}},        // -> 201
     {408, {0x62, 0x40, 0, 0, 0xCA, 0, 0, 0}},        // -> 202
     {416, {0x63, 0x40, 0, 0, 0xCB, 0, 0, 0}},        // -> 203
-    {573, {0xBE, 0x01, 0x01, 0x10, 0x0E}},  // caretOpacity 190, triangles, 16, 14
-    {580, {0xDB, 0xCB, 0x12}},              // caretTriangleColour
-    {585, {0x01}},                          // caretBarBottom
-    {588, {0x02}},                          // caretBarType
-    {592, {0x02}},                          // caretBarWidth
-    {600, {0x01}},                          // caretGapBottom
-    {604, {0xC2, 0xF7, 0x32}},              // caretBarColour RGB(194,247,50)
-    {608, {0xE8, 0x03}},                    // filterZoom 1000
+    {573, {0xBE, 0x01, 0x01, 0x10, 0x0E}},           // caretOpacity 190, triangles, 16, 14
+    {580, {0xDB, 0xCB, 0x12}},                       // caretTriangleColour
+    {585, {0x01}},                                   // caretBarBottom
+    {588, {0x02}},                                   // caretBarType
+    {592, {0x02}},                                   // caretBarWidth
+    {600, {0x01}},                                   // caretGapBottom
+    {604, {0xC2, 0xF7, 0x32}},                       // caretBarColour RGB(194,247,50)
+    {608, {0xE8, 0x03}},                             // filterZoom 1000
 };
 
 std::array<std::uint8_t, kConfigRecordSize> ExpectedDefaultImage() {
@@ -112,9 +112,9 @@ TEST(ConfigRecord, AnyNonZeroBoolByteReadsTrueAndWritersStoreOne) {
   TConfigRecord record;
   ResetToDefaults(record);
   auto bytes = RecordBytes(record);
-  bytes[6] = 2;     // autoShowOnMove
-  bytes[11] = 0;    // autoHideOnIdle
-  bytes[572] = 255; // caretOnStart
+  bytes[6] = 2;      // autoShowOnMove
+  bytes[11] = 0;     // autoHideOnIdle
+  bytes[572] = 255;  // caretOnStart
   ASSERT_TRUE(AdoptRecordBytes(record, bytes.data(), bytes.size()));
   EXPECT_TRUE(record.autoShowOnMove);
   EXPECT_FALSE(record.autoHideOnIdle);

@@ -24,7 +24,6 @@ class FakeHost : public IServiceHost {
   bool hookExists = false;
   bool locatorOnScreen = false;
   bool monitorOn = false;
-  std::map<FilterWindowKind, Point> filterOrigins;
   WindowRef foreground = 0;
   Rect foregroundRect{};
   bool configurationProgramPresent = true;
@@ -75,8 +74,8 @@ class FakeHost : public IServiceHost {
     caretExists = false;
     caretVisible = false;
   }
-  void SetCaretLocatorState(int state) override {
-    Log("SetCaretLocatorState " + std::to_string(state));
+  void SetCaretLocatorState(CaretLocatorState state) override {
+    Log("SetCaretLocatorState " + std::to_string(static_cast<int>(state)));
     caretVisible = true;
   }
   void ShowCaretLocator() override {
@@ -104,47 +103,53 @@ class FakeHost : public IServiceHost {
     hookExists = false;
   }
   void StartWinEventHook() override { Log("StartWinEventHook"); }
-  bool FilterWindowExists(FilterWindowKind kind) override {
-    return openFilterWindows.count(kind) != 0;
-  }
-  bool FilterWindowOrigin(FilterWindowKind kind, Point& origin) override {
-    auto it = filterOrigins.find(kind);
-    if (it == filterOrigins.end()) return false;
-    origin = it->second;
-    return true;
-  }
-  void CloseFilterWindow(FilterWindowKind kind) override { Log("Close " + Name(kind)); }
-  void FreeFilterWindow(FilterWindowKind kind) override {
-    Log("Free " + Name(kind));
-    openFilterWindows.erase(kind);
-  }
-  void OpenFilterWindow(FilterWindowKind kind) override {
-    Log("Open " + Name(kind));
-    openFilterWindows.insert(kind);
-  }
-  void RaiseFilterFrame() override { Log("RaiseFilterFrame"); }
   void SendFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
     Log("SendFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
-  }
-  void CaptureFilterColour(int which) override {
-    Log("CaptureFilterColour " + std::to_string(which));
-  }
-  void ShowPixelColour(Point p, WindowRef) override {
-    Log("ShowPixelColour " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
   void PostFiltersMessage(std::uintptr_t wParam, std::intptr_t lParam) override {
     Log("PostFilters " + std::to_string(wParam) + "," + std::to_string(lParam));
   }
+  IFilterWindows& Filters() override { return filters_; }
   void BringApplicationToFront() override { Log("BringApplicationToFront"); }
-  void RaiseFilterLensTopmost() override { Log("RaiseFilterLensTopmost"); }
   void RaiseCaretLocatorTopmost() override { Log("RaiseCaretLocatorTopmost"); }
 
  private:
-  static std::string Name(FilterWindowKind kind) {
-    static const char* names[] = {"Frame", "Lens", "Settings", "Templates"};
-    return names[static_cast<int>(kind)];
-  }
+  // The filter component, answering from openFilterWindows and logging into
+  // the same calls.
+  class FakeFilters final : public IFilterWindows {
+   public:
+    explicit FakeFilters(FakeHost& host) : host_(host) {}
+    bool Exists(FilterWindowKind kind) override { return host_.openFilterWindows.count(kind) != 0; }
+    void Close(FilterWindowKind kind) override { host_.Log("Close " + Name(kind)); }
+    void Free(FilterWindowKind kind) override {
+      host_.Log("Free " + Name(kind));
+      host_.openFilterWindows.erase(kind);
+    }
+    void Open(FilterWindowKind kind) override {
+      host_.Log("Open " + Name(kind));
+      host_.openFilterWindows.insert(kind);
+    }
+    void RaiseFrame() override { host_.Log("RaiseFilterFrame"); }
+    void RaiseLensTopmost() override { host_.Log("RaiseFilterLensTopmost"); }
+    void CaptureColour(int which) override {
+      host_.Log("CaptureFilterColour " + std::to_string(which));
+    }
+    void ShowPixelColour(Point p, WindowRef) override {
+      host_.Log("ShowPixelColour " + std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    const FilterOrigins& Origins() const override { return origins_; }
+
+   private:
+    static std::string Name(FilterWindowKind kind) {
+      static const char* names[] = {"Frame", "Lens", "Settings", "Templates"};
+      return names[static_cast<int>(kind)];
+    }
+    FakeHost& host_;
+    FilterOrigins origins_;
+  };
+
   void Log(std::string call) { calls.push_back(std::move(call)); }
+  FakeFilters filters_{*this};
 };
 
 }  // namespace vxl

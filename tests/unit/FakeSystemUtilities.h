@@ -13,7 +13,7 @@ class FakeSystemUtilities : public ISystemUtilities {
  public:
   std::vector<std::string> calls;
   Point cursor{400, 300};
-  Point screen{1920, 1080};
+  Size screen{1920, 1080};
   bool hasForeground = true;
   Rect foreground{100, 50, 900, 650};
   std::map<char, Rect> taskbarParts;
@@ -29,7 +29,7 @@ class FakeSystemUtilities : public ISystemUtilities {
     cursor = p;
     Log("SetCursorPos " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
-  Point ScreenSize() override { return screen; }
+  Size ScreenSize() override { return screen; }
   bool ForegroundWindowRect(Rect& rect) override {
     rect = foreground;
     return hasForeground;
@@ -68,8 +68,8 @@ class FakeSystemUtilities : public ISystemUtilities {
     return true;
   }
   bool Suspend(bool hibernate, bool force, bool disableWake) override {
-    Log(std::string("Suspend ") + (hibernate ? "hibernate" : "standby") +
-        (force ? " force" : "") + (disableWake ? " nowake" : ""));
+    Log(std::string("Suspend ") + (hibernate ? "hibernate" : "standby") + (force ? " force" : "") +
+        (disableWake ? " nowake" : ""));
     return true;
   }
   bool StartProgram(const std::string& fileName) override {

@@ -15,7 +15,11 @@ TEST(HotKeyTable, TheDefaultTableRegistersItsTwentyThreeKeysInOrder) {
   ResetToDefaults(record);
   std::vector<std::uint32_t> added;
   RegisterHotKeyTable(
-      record, [&](std::uint32_t v) { added.push_back(v); return 1u; },
+      record,
+      [&](std::uint32_t v) {
+        added.push_back(v);
+        return 1u;
+      },
       [](std::uint32_t) { FAIL() << "nothing was refused"; });
   ASSERT_EQ(added.size(), 23u);
   EXPECT_EQ(added.front(), 0x10043u);
@@ -44,8 +48,9 @@ TEST(HotKeyTable, AFullTableStopsAtItsEnd) {
   ResetToDefaults(record);
   for (int i = 0; i < kHotKeyCount; ++i) record.hotKeys[i] = {0x4041u + i, 100};
   int added = 0;
-  RegisterHotKeyTable(record, [&](std::uint32_t) { return static_cast<std::uint32_t>(++added); },
-                      [](std::uint32_t) {});
+  RegisterHotKeyTable(
+      record, [&](std::uint32_t) { return static_cast<std::uint32_t>(++added); },
+      [](std::uint32_t) {});
   EXPECT_EQ(added, kHotKeyCount);
 }
 
@@ -72,11 +77,10 @@ class FakeLayout : public IKeyboardLayoutNames {
 
 FakeLayout EnglishLayout() {
   FakeLayout layout;
-  layout.names = {{{0x10, false}, "Shift"}, {{0x11, false}, "Ctrl"}, {{0x12, false}, "Alt"},
-                  {{0x70, false}, "F1"},    {{0x43, false}, "C"},     {{0x21, true}, "Page Up"},
-                  {{0x21, false}, "Num 9"}, {{0x2E, true}, "Delete"}, {{0xAD, false}, ""},
-                  {{0xB3, false}, "x"},     {{0xAF, false}, "Volume +"},
-                  {{0x67, false}, "Num 7"}};
+  layout.names = {{{0x10, false}, "Shift"}, {{0x11, false}, "Ctrl"},     {{0x12, false}, "Alt"},
+                  {{0x70, false}, "F1"},    {{0x43, false}, "C"},        {{0x21, true}, "Page Up"},
+                  {{0x21, false}, "Num 9"}, {{0x2E, true}, "Delete"},    {{0xAD, false}, ""},
+                  {{0xB3, false}, "x"},     {{0xAF, false}, "Volume +"}, {{0x67, false}, "Num 7"}};
   return layout;
 }
 
@@ -85,16 +89,17 @@ TEST(HotKeyText, ModifiersComeInOrderBeforeTheKeyName) {
   struct Case {
     std::uint32_t value;
     const char* text;
+    // clang-format off
   } cases[] = {
       {0xC070, "Ctrl+Alt+F1"},
       {0x10043, "Win+C"},
       {0x1E043, "Ctrl+Shift+Alt+Win+C"},
-      {0x4021, "Ctrl+Page Up"},      // asked as an extended key
+      {0x4021, "Ctrl+Page Up"},  // asked as an extended key
       {0x802E, "Alt+Delete"},
-      {0x40AD, "Ctrl+Volume Mute"},  // no layout name: the fixed one
+      {0x40AD, "Ctrl+Volume Mute"},       // no layout name: the fixed one
       {0x40B3, "Ctrl+Play/Pause Media"},  // one character: the fixed one
-      {0x40AF, "Ctrl+Volume +"},     // a real layout name is kept
-      {0x4099, "Ctrl+"},             // a key without a name
+      {0x40AF, "Ctrl+Volume +"},          // a real layout name is kept
+      {0x4099, "Ctrl+"},                  // a key without a name
       // The numeric keypad is never nameless; a layout's own name is kept.
       {0x4060, "Ctrl+Num 0"},
       {0xC06D, "Ctrl+Alt+Num -"},
@@ -103,6 +108,7 @@ TEST(HotKeyText, ModifiersComeInOrderBeforeTheKeyName) {
       {0x406F, "Ctrl+Num /"},
       {0x4067, "Ctrl+Num 7"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(HotKeyText(c.value, layout, true), c.text) << std::hex << c.value;
   }

@@ -63,6 +63,7 @@ constexpr Flags kPending{true, false, false};
 constexpr Flags kSynthetic{false, true, false};
 constexpr Flags kPrevious{false, false, true};
 
+// clang-format off
 const Scenario kScenarios[] = {
     // Left button.
     {"left with right held", {0},
@@ -220,9 +221,10 @@ const Scenario kScenarios[] = {
       {WheelDown, mbxLeft, {ssShift}, false, {34}, kClear},
       {WheelDown, mbxLeft, {ssPrevious}, false, {33}, kPrevious}}},
 };
+// clang-format on
 
-bool FireEvent(TMouseShortcuts& shortcuts, Kind kind, TMouseButtonEx button,
-               TShiftStateEx shift, Point at = {300, 200}, bool clientArea = true, std::uint32_t hitTest = 1) {
+bool FireEvent(TMouseShortcuts& shortcuts, Kind kind, TMouseButtonEx button, TShiftStateEx shift,
+               Point at = {300, 200}, bool clientArea = true, std::uint32_t hitTest = 1) {
   bool stop = false;
   switch (kind) {
     case Down: shortcuts.MouseDown(button, shift, 0x55, hitTest, clientArea, stop); break;
@@ -295,8 +297,7 @@ TEST_F(MouseShortcutsTest, AReplayPairedIntoADoubleClickIsInjectedOnceMoreAtTheS
   Fire(Down, mbxRight, {ssDouble});
   EXPECT_EQ(system_.calls.size(), 1u) << "nothing more is injected on the press";
   Fire(Up, mbxRight, kNone, {640, 512});
-  EXPECT_EQ(system_.calls,
-            (Calls{"InjectRightClick 32768,32768", "InjectRightClick 32768,32768"}));
+  EXPECT_EQ(system_.calls, (Calls{"InjectRightClick 32768,32768", "InjectRightClick 32768,32768"}));
   Fire(Down, mbxRight, kNone);
   Fire(Up, mbxRight, kNone, {640, 512});
   EXPECT_EQ(system_.calls.size(), 2u);
@@ -305,7 +306,8 @@ TEST_F(MouseShortcutsTest, AReplayPairedIntoADoubleClickIsInjectedOnceMoreAtTheS
 TEST_F(MouseShortcutsTest, TheLeftRightChordTogglesTheLocatorAtThePointer) {
   EXPECT_TRUE(Fire(Up, mbxRight, {ssLeft}, {700, 400}));
   EXPECT_TRUE(Fire(Up, mbxRight, {ssLeft, ssShift}, {710, 410}));
-  EXPECT_EQ(host_.calls, (Calls{"ShowPointerLocator 700,400 show", "ShowPointerLocator 710,410 hide"}));
+  EXPECT_EQ(host_.calls,
+            (Calls{"ShowPointerLocator 700,400 show", "ShowPointerLocator 710,410 hide"}));
 }
 
 TEST_F(MouseShortcutsTest, ARightClickOnTheSystemMenuIconClosesTheWindow) {

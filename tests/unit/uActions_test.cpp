@@ -40,12 +40,13 @@ TEST_F(ActionsTest, TheSimpleActionsDoWhatTheirCodeSays) {
   const struct {
     std::int32_t code;
     Calls calls;
+    // clang-format off
   } cases[] = {
       {103, {"PostFilters 1,0"}},
       {105, {"PostFilters 4,0"}},
       {106, {"SendFilters 1,0", "PostFilters 5,0"}},
-      {180, {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1",
-             "StartWinEventHook"}},
+      {180,
+       {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"}},
       {181, {"NextCaretBarType"}},
       {203, {"SetCursorPos 1910,1070"}},
       {205, {"SetCursorPos 960,540"}},
@@ -66,6 +67,7 @@ TEST_F(ActionsTest, TheSimpleActionsDoWhatTheirCodeSays) {
       {951, {"ShowHelp tocVxl"}},
       {952, {"Quit"}},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(Run(c.code), c.calls) << c.code;
 }
 
@@ -108,8 +110,8 @@ TEST_F(ActionsTest, TheMonitorToggleMovesThePointerOnlyWhenTheLocatorIsShownAndT
   EXPECT_TRUE(host_.monitorOn);
   host_.locatorOnScreen = true;
   EXPECT_EQ(Run(107), (Calls{"TogglePerformanceMonitor", "RepaintLocator"}));
-  EXPECT_EQ(Run(107), (Calls{"TogglePerformanceMonitor", "RepaintLocator",
-                             "SetCursorPos 760,560"}));
+  EXPECT_EQ(Run(107),
+            (Calls{"TogglePerformanceMonitor", "RepaintLocator", "SetCursorPos 760,560"}));
 }
 
 TEST_F(ActionsTest, WindowsUnderThePointerAreClosedAndMaximisedAtTheirTop) {
@@ -141,8 +143,8 @@ TEST_F(ActionsTest, DatesAreTypedWithTheCaretMarkerAwayWhileTyping) {
 
 TEST_F(ActionsTest, AMissingConfigurationProgramShowsTheFixedBox) {
   system_.startSucceeds = false;
-  EXPECT_EQ(Run(950), (Calls{"StartProgram Vexilor2Config.exe",
-                             "ShowProgramNotFound Vexilor2Config.exe"}));
+  EXPECT_EQ(Run(950),
+            (Calls{"StartProgram Vexilor2Config.exe", "ShowProgramNotFound Vexilor2Config.exe"}));
 }
 
 TEST_F(ActionsTest, ShortcutsRunTheirElementsAction) {

@@ -27,7 +27,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
 TEST_F(LocatorGeometry, DiagonalPointerGivesTipAndExtent) {
   const ArrowGeometry arrow = ComputeArrow({404, 305}, config_);
   EXPECT_EQ(arrow.Tip(), (Point{384, 290}));
-  EXPECT_EQ(arrow.extent, (PaintExtent{389, 295}));
+  EXPECT_EQ(arrow.extent, (Size{389, 295}));
 }
 
 TEST_F(LocatorGeometry, PointerStraightRightGivesEveryArrowPoint) {
@@ -35,14 +35,14 @@ TEST_F(LocatorGeometry, PointerStraightRightGivesEveryArrowPoint) {
   const Point expected[7] = {{8, 2}, {452, 2}, {449, -3}, {479, 5}, {449, 13}, {452, 8}, {8, 8}};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(arrow.points[i], expected[i]) << "P" << i;
   // The height minimum of 30 applies.
-  EXPECT_EQ(arrow.extent, (PaintExtent{484, 35}));
+  EXPECT_EQ(arrow.extent, (Size{484, 35}));
 }
 
 TEST_F(LocatorGeometry, ZeroWidthsStillFollowTheTip) {
   config_.arrowBarWidth = 0;
   const ArrowGeometry noShaft = ComputeArrow({504, 5}, config_);
   EXPECT_EQ(noShaft.Tip(), (Point{479, 5}));
-  EXPECT_EQ(noShaft.extent, (PaintExtent{484, 35}));
+  EXPECT_EQ(noShaft.extent, (Size{484, 35}));
   // Shaft edges collapse onto the centre line.
   EXPECT_EQ(noShaft.points[0], (Point{8, 5}));
   EXPECT_EQ(noShaft.points[6], (Point{8, 5}));
@@ -52,7 +52,7 @@ TEST_F(LocatorGeometry, ZeroWidthsStillFollowTheTip) {
   const ArrowGeometry noBars = ComputeArrow({504, 5}, config_);
   // The tip moves 3 pixels nearer the pointer, the extent adds 2 only.
   EXPECT_EQ(noBars.Tip(), (Point{482, 5}));
-  EXPECT_EQ(noBars.extent, (PaintExtent{484, 32}));
+  EXPECT_EQ(noBars.extent, (Size{484, 32}));
 }
 
 TEST_F(LocatorGeometry, NegativePinOffsetAndWidthPlaceTheHeadAsComputed) {
@@ -71,7 +71,7 @@ TEST_F(LocatorGeometry, PointerNearTheAnchorPointsBack) {
   const ArrowGeometry arrow = ComputeArrow({10, 10}, config_);
   // Distance 8: L = 8 - 25 = -17, so the tip lies behind the anchor.
   EXPECT_LT(arrow.Tip().x, kArrowAnchor.x);
-  EXPECT_EQ(arrow.extent, (PaintExtent{25, 35}));
+  EXPECT_EQ(arrow.extent, (Size{25, 35}));
   // On the anchor itself the angle is 0 and nothing is undefined.
   const ArrowGeometry onAnchor = ComputeArrow(kArrowAnchor, config_);
   EXPECT_EQ(onAnchor.Tip(), (Point{-21, 5}));
@@ -89,10 +89,10 @@ TEST_F(LocatorGeometry, WildRecordValuesSaturateInsteadOfOverflowing) {
 }
 
 TEST_F(LocatorGeometry, BarsOnlyExtentHasNoArrowMargin) {
-  EXPECT_EQ(BarsOnlyExtent({10, 10}, config_), (PaintExtent{23, 33}));
-  EXPECT_EQ(BarsOnlyExtent({1000, 700}, config_), (PaintExtent{983, 683}));
+  EXPECT_EQ(BarsOnlyExtent({10, 10}, config_), (Size{23, 33}));
+  EXPECT_EQ(BarsOnlyExtent({1000, 700}, config_), (Size{983, 683}));
   config_.borderWidth = 0;
-  EXPECT_EQ(BarsOnlyExtent({10, 10}, config_), (PaintExtent{20, 30}));
+  EXPECT_EQ(BarsOnlyExtent({10, 10}, config_), (Size{20, 30}));
 }
 
 TEST_F(LocatorGeometry, BarsFrameTheRightAndBottomEdges) {

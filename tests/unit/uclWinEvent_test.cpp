@@ -3,34 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <functional>
 #include <map>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "AllocationCount.h"
 #include "service/uformCaretLoc.h"
-
-// Counts the allocations of the whole test program, so that a test can see
-// that a path allocates nothing. The replacements pair malloc with free,
-// which GCC cannot see through.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-namespace {
-std::atomic<long> gAllocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++gAllocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vxl {
 namespace {
@@ -397,7 +377,7 @@ TEST(WinEventDispatch, CaretAndFocusEventsAllocateNothing) {
   events.ToolTipsMinTop = true;
   // Below the strip: the rule runs in full but the fake records no move.
   source.windows.at(kToolTip).rect = {300, 100, 400, 120};
-  const long before = gAllocations;
+  const long before = test::AllocationCount();
   for (int i = 0; i < 100; ++i) {
     events.HandleEvent(kEventObjectLocationChange, kEdit, kObjIdCaret, kChildIdSelf);
     events.HandleEvent(kEventObjectShow, kEdit, kObjIdCaret, kChildIdSelf);
@@ -407,7 +387,7 @@ TEST(WinEventDispatch, CaretAndFocusEventsAllocateNothing) {
     events.HandleEvent(kEventSystemForeground, kMainWindow, kObjIdWindow, kChildIdSelf);
     events.HandleEvent(kEventObjectLocationChange, kToolTip, kObjIdWindow, kChildIdSelf);
   }
-  EXPECT_EQ(gAllocations - before, 0);
+  EXPECT_EQ(test::AllocationCount() - before, 0);
   EXPECT_EQ(handlers.placement.CaretX, 110 - 100);
   EXPECT_EQ(handlers.hides, 200);
 }

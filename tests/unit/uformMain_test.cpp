@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "FakeServiceHost.h"
-
 #include <set>
 #include <string>
 #include <vector>
+
+#include "FakeServiceHost.h"
 
 namespace vxl {
 namespace {
@@ -43,6 +42,7 @@ struct StartCase {
 };
 
 TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
+  // clang-format off
   const StartCase cases[] = {
       {"plain", false, false, false,
        {"LoadDefaultProfile", "CreatePointerLocator", "RegisterHotKeys", "EnableMouseHook"}},
@@ -56,6 +56,7 @@ TEST(ServiceStart, StepsRunInOrderForEachOptionSet) {
         "SetCaretLocatorState 1", "StartWinEventHook", "StartWinEventHook", "CreatePointerLocator",
         "RegisterHotKeys", "EnableMouseHook"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);
@@ -90,7 +91,7 @@ TEST(ServiceMode, EnteringConfigurationModeStopsHotKeysAndAimsAtThePreviewPoint)
   host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings,
                             FilterWindowKind::Templates};
 
-  EXPECT_EQ(core.OnSetMode(2, 0x1234), 1);
+  EXPECT_EQ(core.OnSetMode(SetMode::Configuration, 0x1234), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeConfiguration);
   EXPECT_EQ(core.State().configWindow, 0x1234u);
   EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{0, 0}));
@@ -105,30 +106,29 @@ TEST(ServiceMode, APreviewPointNeedsTheConfigurationWindowInFront) {
   host.foreground = 0x9999;
   host.foregroundRect = {200, 150, 900, 700};
   core.Positions().currentPosition.Store({5, 5});
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
   // A zero window is never the foreground one, even if the system says so.
   host.foreground = 0;
-  core.OnSetMode(2, 0);
+  core.OnSetMode(SetMode::Configuration, 0);
   EXPECT_EQ(core.Positions().currentPosition.Load(), (Point{0, 0}));
 }
 
 TEST(ServiceMode, LeavingConfigurationModeRestoresNormalWork) {
   FakeHost host;
   TServiceCore core(host);
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   core.Positions().currentPosition.Store({640, 480});
   host.locatorOnScreen = true;
   host.openFilterWindows = {FilterWindowKind::Frame};
   host.calls.clear();
 
-  EXPECT_EQ(core.OnSetMode(1, 0), 1);
+  EXPECT_EQ(core.OnSetMode(SetMode::Normal, 0), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeNormal);
   EXPECT_EQ(core.State().configWindow, 0u);
   EXPECT_EQ(core.Positions().previousPosition.Load(), (Point{640, 480}));
   // Filter windows stay open when leaving.
-  EXPECT_EQ(host.calls,
-            (Calls{"RegisterHotKeys", "EnableInactivityTimer on", "RepaintLocator"}));
+  EXPECT_EQ(host.calls, (Calls{"RegisterHotKeys", "EnableInactivityTimer on", "RepaintLocator"}));
 }
 
 struct LeaveCase {
@@ -140,6 +140,7 @@ struct LeaveCase {
 };
 
 TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
+  // clang-format off
   const LeaveCase cases[] = {
       {"caret wanted, none yet", false, true, false,
        {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook",
@@ -153,6 +154,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
        {"CreateWinEventHook", "SetToolTipsMinTop on", "StartWinEventHook", "FreeCaretLocator",
         "StartWinEventHook"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);
@@ -160,7 +162,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
     core.Config().keepToolTipsOffTop = c.keepToolTipsOffTop;
     core.Config().caretOnStart = c.caretOnStart;
     host.caretExists = c.caretExists;
-    core.OnSetMode(1, 0);
+    core.OnSetMode(SetMode::Normal, 0);
     Calls expected{"RegisterHotKeys", "EnableInactivityTimer off"};
     expected.insert(expected.end(), c.calls.begin(), c.calls.end());
     EXPECT_EQ(host.calls, expected) << c.name;
@@ -171,7 +173,7 @@ TEST(ServiceMode, LeavingSwitchesTheCaretLocatorAndTooltipHookByTheRecord) {
 TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnds) {
   FakeHost host;
   TServiceCore core(host);
-  core.OnSetMode(2, 0);
+  core.OnSetMode(SetMode::Configuration, 0);
   TConfigRecord changed;
   ResetToDefaults(changed);
   changed.hotKeys[0].hotKey = 0x10044;
@@ -179,7 +181,7 @@ TEST(ServiceMode, ACopiedRecordDoesNotReRegisterHotKeysUntilConfigurationModeEnd
   EXPECT_EQ(core.OnCopyData(&changed, sizeof changed), 0);
   EXPECT_EQ(core.Config().hotKeys[0].hotKey, 0x10044u);
   EXPECT_EQ(host.calls, (Calls{"ApplyLocatorSettings"}));
-  core.OnSetMode(1, 0);
+  core.OnSetMode(SetMode::Normal, 0);
   EXPECT_EQ(host.calls[1], "RegisterHotKeys");
 }
 
@@ -191,20 +193,21 @@ TEST(ServiceMode, LeavingAndEnteringAreIdempotent) {
     int registrations;                  // after start-up
     int withdrawals;
   };
+  // clang-format off
   const Case cases[] = {
       {"leaving a normal service", false, {1, 1, 0, 7}, 0, 0},
       {"entering twice, leaving twice", false, {2, 2, 1, 1}, 1, 2},
       {"started by the configuration program", true, {1, 1}, 1, 0},
       {"back and forth", false, {2, 1, 2, 1}, 2, 2},
   };
+  // clang-format on
   for (const Case& c : cases) {
     FakeHost host;
     TServiceCore core(host);
     core.Start(c.startedByConfig);
     host.calls.clear();
     for (std::uintptr_t mode : c.modes) EXPECT_EQ(core.OnSetMode(mode, 0), 1) << c.name;
-    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "RegisterHotKeys"),
-              c.registrations)
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "RegisterHotKeys"), c.registrations)
         << c.name;
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "UnregisterAllHotKeys"),
               c.withdrawals)
@@ -218,7 +221,7 @@ TEST(ServiceMode, ConfigurationModeEndsWithTheConfigurationProgram) {
   FakeHost host;
   TServiceCore core(host);
   core.Start(false);
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   EXPECT_TRUE(host.watchingConfigurationProgram);
   host.calls.clear();
   core.CheckConfigurationProgram();
@@ -240,12 +243,12 @@ TEST(ServiceMessages, TheCaretPreviewOpensOnlyInConfigurationMode) {
   FakeHost host;
   TServiceCore core(host);
   core.Start(false);
-  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(core.OnPreview(Preview::Caret, Preview::kShow), 1);
   EXPECT_EQ(core.State().serviceMode, kServiceModeNormal)
       << "no configuration program: the locator must keep following the pointer";
-  core.OnSetMode(2, 0x1234);
+  core.OnSetMode(SetMode::Configuration, 0x1234);
   host.calls.clear();
-  EXPECT_EQ(core.OnPreview(1, 1), 1);
+  EXPECT_EQ(core.OnPreview(Preview::Caret, Preview::kShow), 1);
   EXPECT_EQ(host.calls,
             (Calls{"CreateCaretLocator", "SetCaretLocatorState 2", "ShowCaretLocator"}));
 }
@@ -259,8 +262,7 @@ TEST(ServiceMessages, CopyDataAdoptsTheRecordAndRefreshesWhatIsShown) {
   block[573] = 77;  // caretOpacity
   EXPECT_EQ(core.OnCopyData(block.data(), block.size()), 0);
   EXPECT_EQ(core.Config().version, 0);
-  EXPECT_EQ(host.calls,
-            (Calls{"ApplyLocatorSettings", "RepaintLocator", "SetCaretOpacity 77"}));
+  EXPECT_EQ(host.calls, (Calls{"ApplyLocatorSettings", "RepaintLocator", "SetCaretOpacity 77"}));
 
   host.calls.clear();
   EXPECT_EQ(core.OnCopyData(block.data(), 611), 0);
@@ -289,61 +291,71 @@ void RunCases(const MessageCase* begin, const MessageCase* end,
 }
 
 TEST(ServiceMessages, PreviewMessages) {
+  // clang-format off
   const MessageCase withoutCaret[] = {
-      {"locator shown", 0, 1, 1, {"ShowPointerLocator -1,-1 show"}},
-      {"locator hidden", 0, 0, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"locator, any other lParam", 0, 5, 1, {"ShowPointerLocator 0,0 hide"}},
-      {"caret preview without the configuration program", 1, 1, 1, {}},
-      {"caret, other lParam", 1, 0, 1, {}},
-      {"caret position without window", 2, 0x00C80190, 0, {}},
+      {"locator shown", Preview::Pointer, Preview::kShow, 1, {"ShowPointerLocator -1,-1 show"}},
+      {"locator hidden", Preview::Pointer, Preview::kHide, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"locator, any other lParam", Preview::Pointer, 5, 1, {"ShowPointerLocator 0,0 hide"}},
+      {"caret preview without the configuration program", Preview::Caret, Preview::kShow, 1, {}},
+      {"caret, other lParam", Preview::Caret, Preview::kHide, 1, {}},
+      {"caret position without window", Preview::CaretPosition, 0x00C80190, 0, {}},
       {"unknown", 3, 0, 1, {}},
   };
+  // clang-format on
   RunCases(std::begin(withoutCaret), std::end(withoutCaret), &TServiceCore::OnPreview,
            [](FakeHost&) {});
+  // clang-format off
   const MessageCase withCaret[] = {
-      {"caret position", 2, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
-      {"caret position left of the primary screen", 2, 0x0064FF38, 1,
+      {"caret position", Preview::CaretPosition, 0x00C80190, 1, {"PreviewCaretAt 400,200"}},
+      {"caret position left of the primary screen", Preview::CaretPosition, 0x0064FF38, 1,
        {"PreviewCaretAt -200,100"}},
   };
+  // clang-format on
   RunCases(std::begin(withCaret), std::end(withCaret), &TServiceCore::OnPreview,
            [](FakeHost& host) { host.caretExists = true; });
 }
 
 TEST(ServiceMessages, FilterMessagesWithoutFilterWindows) {
+  // clang-format off
   const MessageCase cases[] = {
-      {"frame closed", 0, 0, 1, {"Free Frame"}},
-      {"open frame", 1, 0, 1, {"Open Frame"}},
-      {"close frame, none", 2, 0, 1, {}},
-      {"open templates", 4, 0, 1, {"Open Templates"}},
-      {"settings without a frame", 5, 0, 0, {}},
-      {"settings closed, open templates", 6, 1, 1, {"Free Settings", "PostFilters 4,0"}},
-      {"settings closed", 6, 0, 1, {"Free Settings"}},
-      {"templates closed", 9, 0, 1, {"Free Templates"}},
+      {"frame closed", Filters::FrameClosed, 0, 1, {"Free Frame"}},
+      {"open frame", Filters::OpenFrame, 0, 1, {"Open Frame"}},
+      {"close frame, none", Filters::CloseFrame, 0, 1, {}},
+      {"open templates", Filters::OpenTemplates, 0, 1, {"Open Templates"}},
+      {"settings without a frame", Filters::OpenSettings, 0, 0, {}},
+      {"settings closed, open templates", Filters::SettingsClosed, Filters::kThenTemplates, 1, {"Free Settings", "PostFilters 4,0"}},
+      {"settings closed", Filters::SettingsClosed, 0, 1, {"Free Settings"}},
+      {"templates closed", Filters::TemplatesClosed, 0, 1, {"Free Templates"}},
       {"unknown", 3, 0, 1, {}},
       {"unknown high", 1000, 0, 1, {}},
   };
+  // clang-format on
   RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters, [](FakeHost&) {});
 }
 
 TEST(ServiceMessages, FilterMessagesWithTheFrameOpen) {
+  // clang-format off
   const MessageCase cases[] = {
-      {"open frame again", 1, 0, 0, {}},
-      {"close frame", 2, 0, 1, {"Close Frame"}},
-      {"open settings", 5, 0, 1, {"Open Settings"}},
-      {"settings closed", 6, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
-      {"templates closed", 9, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
+      {"open frame again", Filters::OpenFrame, 0, 0, {}},
+      {"close frame", Filters::CloseFrame, 0, 1, {"Close Frame"}},
+      {"open settings", Filters::OpenSettings, 0, 1, {"Open Settings"}},
+      {"settings closed", Filters::SettingsClosed, 0, 1, {"Free Settings", "RaiseFilterFrame"}},
+      {"templates closed", Filters::TemplatesClosed, 0, 1, {"Free Templates", "RaiseFilterFrame"}},
   };
+  // clang-format on
   RunCases(std::begin(cases), std::end(cases), &TServiceCore::OnFilters,
            [](FakeHost& host) { host.openFilterWindows = {FilterWindowKind::Frame}; });
-  const MessageCase settingsOpen[] = {{"settings already open", 5, 0, 1, {}}};
+  const MessageCase settingsOpen[] = {{"settings already open", Filters::OpenSettings, 0, 1, {}}};
   RunCases(std::begin(settingsOpen), std::end(settingsOpen), &TServiceCore::OnFilters,
            [](FakeHost& host) {
              host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Settings};
            });
+  // clang-format off
   const MessageCase templatesOpen[] = {
-      {"templates again", 4, 0, 0, {}},
-      {"settings while templates are open", 5, 0, 0, {}},
+      {"templates again", Filters::OpenTemplates, 0, 0, {}},
+      {"settings while templates are open", Filters::OpenSettings, 0, 0, {}},
   };
+  // clang-format on
   RunCases(std::begin(templatesOpen), std::end(templatesOpen), &TServiceCore::OnFilters,
            [](FakeHost& host) {
              host.openFilterWindows = {FilterWindowKind::Frame, FilterWindowKind::Templates};
@@ -355,8 +367,8 @@ TEST(ServiceMessages, ReloadAndPower) {
   TServiceCore core(host);
   host.locatorOnScreen = true;
   host.openFilterWindows = {FilterWindowKind::Frame};
-  EXPECT_EQ(core.OnReload(0), 1);
-  EXPECT_EQ(core.OnReload(1), 1);
+  EXPECT_EQ(core.OnReload(Reload::Language), 1);
+  EXPECT_EQ(core.OnReload(Reload::PerformanceMonitor), 1);
   EXPECT_EQ(core.OnReload(2), 1);
   EXPECT_EQ(core.OnPowerBroadcast(10), 0);
   EXPECT_EQ(core.OnPowerBroadcast(kPowerSuspend), 1);
@@ -370,6 +382,7 @@ TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
     bool caret;
     Calls calls;
   };
+  // clang-format off
   const Case cases[] = {
       {{FilterWindowKind::Settings, FilterWindowKind::Lens}, true, {"BringApplicationToFront"}},
       {{FilterWindowKind::Templates}, false, {"BringApplicationToFront"}},
@@ -378,6 +391,7 @@ TEST(ServiceMessages, RaisingFloatingWindowsPrefersDialogsThenLensThenCaret) {
       {{FilterWindowKind::Frame}, true, {}},
       {{}, false, {}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     host.openFilterWindows = c.open;
@@ -403,6 +417,7 @@ struct CaretSwitchCase {
 TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
   constexpr auto N = kServiceModeNormal;
   constexpr auto C = kServiceModeConfiguration;
+  // clang-format off
   const CaretSwitchCase cases[] = {
       {"toggle on, nothing yet", CaretSwitch::Toggle, N, false, false, false,
        {"CreateWinEventHook", "CreateCaretLocator", "SetCaretLocatorState 1", "StartWinEventHook"},
@@ -426,6 +441,7 @@ TEST(CaretSwitching, EachFormInEachModeActsOnTheWindowAndTheHook) {
       {"off in configuration mode", CaretSwitch::Off, C, true, true, false,
        {"FreeCaretLocator", "FreeWinEventHook"}, C, false},
   };
+  // clang-format on
   for (const auto& c : cases) {
     FakeHost host;
     TServiceCore core(host);

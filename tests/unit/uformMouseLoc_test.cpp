@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeServiceHost.h"
-
 #include <vector>
 
+#include "FakeServiceHost.h"
 #include "service/uformMain.h"
 
 namespace vxl {
 namespace {
 
-constexpr ScreenSize kScreen{1280, 1024};
+constexpr Size kScreen{1280, 1024};
 
 TEST(LocatorWindowSize, ReachesFortyBeyondThePointerWithinTheScreen) {
   const struct {
     Point pointer;
-    WindowSize size;
+    Size size;
   } cases[] = {
       {{1000, 700}, {1040, 740}}, {{1270, 1020}, {1280, 1024}},  // clamped on both axes
       {{1250, 500}, {1280, 540}}, {{0, 0}, {40, 40}},
@@ -83,7 +82,7 @@ TEST_F(LocatorTickTest, MovedPointerResizesAndRepaints) {
   const TickDecision d = LocatorTick(positions_, false, At({1000, 700}));
   EXPECT_EQ(d.action, TickAction::Resize);
   EXPECT_EQ(d.flags, 0x11Eu);
-  EXPECT_EQ(d.size, (WindowSize{1040, 740}));
+  EXPECT_EQ(d.size, (Size{1040, 740}));
   EXPECT_TRUE(d.repaint);
   EXPECT_EQ(positions_.previousPosition.Load(), (Point{500, 500}));
   EXPECT_EQ(positions_.currentPosition.Load(), (Point{1000, 700}));
@@ -110,7 +109,7 @@ TEST_F(LocatorTickTest, OverTheTaskbarTheWindowIsReordered) {
   const TickDecision moved = LocatorTick(positions_, false, At({700, 1010}));
   EXPECT_EQ(moved.action, TickAction::Resize);
   EXPECT_EQ(moved.flags, 0x11Au);
-  EXPECT_EQ(moved.size, (WindowSize{740, 1024}));
+  EXPECT_EQ(moved.size, (Size{740, 1024}));
   // Just above the taskbar the z-order is left alone.
   EXPECT_EQ(LocatorTick(positions_, false, At({700, 993})).flags, 0x11Eu);
   // No taskbar at all: never re-ordered.
@@ -123,7 +122,7 @@ TEST_F(LocatorTickTest, ClampedSizeStillRepaintsWhenThePointerMoves) {
   positions_.currentPosition.Store({1265, 1015});
   const TickDecision d = LocatorTick(positions_, false, At({1270, 1020}));
   EXPECT_EQ(d.action, TickAction::Resize);
-  EXPECT_EQ(d.size, (WindowSize{1280, 1024}));
+  EXPECT_EQ(d.size, (Size{1280, 1024}));
   EXPECT_TRUE(d.repaint);
 }
 
@@ -143,7 +142,7 @@ TEST_F(LocatorTickTest, FirstTickAfterShowAtAlwaysResizes) {
   positions_.currentPosition.Store({-1, -1});
   const TickDecision d = LocatorTick(positions_, false, At({0, 0}));
   EXPECT_EQ(d.action, TickAction::Resize);
-  EXPECT_EQ(d.size, (WindowSize{40, 40}));
+  EXPECT_EQ(d.size, (Size{40, 40}));
 }
 
 TEST_F(LocatorTickTest, NothingHappensWhileTheWindowIsMoved) {

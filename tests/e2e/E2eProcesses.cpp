@@ -1,4 +1,4 @@
-#include "E2eHarness.h"
+#include "E2eProcesses.h"
 
 #include <atomic>
 #include <cstdio>
@@ -97,110 +97,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-// --- Backdrop ---------------------------------------------------------------
-
-namespace {
-
-// A shown, never activated window over the whole screen, of a class of the
-// test program (registered on first use).
-HWND CreateFullScreenWindow(const wchar_t* className, WNDPROC procedure) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = className;
-  ::RegisterClassExW(&wc);  // fails harmlessly when already registered
-  return ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, className, WS_POPUP, 0,
-                           0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                           nullptr, nullptr, wc.hInstance, nullptr);
-}
-
-void ShowAndPaint(HWND wnd) {
-  ::ShowWindow(wnd, SW_SHOWNOACTIVATE);
-  ::UpdateWindow(wnd);
-}
-
-std::atomic<int> gBackdropLeftClicks{0};
-
-LRESULT CALLBACK BackdropProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_LBUTTONDOWN) ++gBackdropLeftClicks;
-  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-  return ::DefWindowProcW(wnd, message, wParam, lParam);
-}
-}  // namespace
-
-Backdrop::Backdrop(COLORREF colour) : colour_(colour), brush_(::CreateSolidBrush(colour)) {
-  gBackdropLeftClicks = 0;
-  wnd_ = CreateFullScreenWindow(L"VxlE2eBackdrop", BackdropProc);
-  ::SetClassLongPtrW(wnd_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_));
-  ShowAndPaint(wnd_);
-  WaitUntil([&] { return ScreenPixel(5, 5) == colour_; }, 3000);
-}
-
-Backdrop::~Backdrop() {
-  ::DestroyWindow(wnd_);
-  ::DeleteObject(brush_);
-}
-
-int Backdrop::LeftClicks() const { return gBackdropLeftClicks; }
-
-// --- StripedBackdrop --------------------------------------------------------
-
-namespace {
-LRESULT CALLBACK StripedProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-  if (message == WM_ERASEBKGND) return 1;
-  if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(wnd, &paint);
-    auto* self = reinterpret_cast<const StripedBackdrop*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (self) self->Paint(dc);
-    ::EndPaint(wnd, &paint);
-    return 0;
-  }
-  return ::DefWindowProcW(wnd, message, wParam, lParam);
-}
-}  // namespace
-
-StripedBackdrop::StripedBackdrop(std::vector<COLORREF> colours, int stripeWidth)
-    : colours_(std::move(colours)), stripeWidth_(stripeWidth) {
-  wnd_ = CreateFullScreenWindow(L"VxlE2eStripes", StripedProc);
-  ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  ShowAndPaint(wnd_);
-  WaitUntil([&] { return ScreenPixel(stripeWidth_ / 2, 5) == colours_.front(); }, 3000);
-}
-
-StripedBackdrop::~StripedBackdrop() { ::DestroyWindow(wnd_); }
-
-COLORREF StripedBackdrop::ColourAt(int x) const {
-  return colours_[static_cast<std::size_t>(x / stripeWidth_) % colours_.size()];
-}
-
-int StripedBackdrop::StripeCentre(std::size_t index, int fromX) const {
-  const int period = stripeWidth_ * static_cast<int>(colours_.size());
-  int start = fromX / period * period + static_cast<int>(index) * stripeWidth_;
-  if (start + stripeWidth_ / 2 < fromX) start += period;
-  return start + stripeWidth_ / 2;
-}
-
-void StripedBackdrop::Paint(HDC dc) const {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  for (int x = 0; x < width; x += stripeWidth_) {
-    HBRUSH brush = ::CreateSolidBrush(ColourAt(x));
-    const RECT stripe{x, 0, x + stripeWidth_, height};
-    ::FillRect(dc, &stripe, brush);
-    ::DeleteObject(brush);
-  }
-}
-
 // --- Linux view of a process -------------------------------------------------
 
 namespace {
 // /proc files report no size: read until the end.
 std::string ReadWholeFile(const std::wstring& path) {
-  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string text;
   char buffer[4096];
@@ -247,7 +150,10 @@ std::optional<LinuxProcessSample> SampleLinuxProcess(int linuxPid) {
   for (const char* p = stat.c_str() + close + 2; *p;) {
     char* end = nullptr;
     fields.push_back(std::strtoll(p, &end, 10));
-    if (end == p) ++p; else p = end;
+    if (end == p)
+      ++p;
+    else
+      p = end;
     while (*p == ' ') ++p;
   }
   if (fields.size() < 13) return std::nullopt;
@@ -261,7 +167,10 @@ std::optional<LinuxProcessSample> SampleLinuxProcess(int linuxPid) {
     if (tid <= 0) continue;
     const long wakeups =
         VoluntarySwitches(ReadWholeFile(base + L"\\task\\" + found.cFileName + L"\\status"));
-    if (tid == linuxPid) sample.mainThreadWakeups = wakeups; else sample.otherThreadsWakeups += wakeups;
+    if (tid == linuxPid)
+      sample.mainThreadWakeups = wakeups;
+    else
+      sample.otherThreadsWakeups += wakeups;
   } while (::FindNextFileW(search, &found));
   ::FindClose(search);
   return sample;
@@ -283,14 +192,14 @@ TempProgramFolder::~TempProgramFolder() { DeleteFolder(path_); }
 
 std::optional<std::vector<std::uint8_t>> TempProgramFolder::ReadFile(
     const std::wstring& relative) const {
-  HANDLE file = ::CreateFileW(FilePath(relative).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+  HANDLE file =
+      ::CreateFileW(FilePath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::vector<std::uint8_t> bytes(::GetFileSize(file, nullptr));
   DWORD read = 0;
-  const bool ok = bytes.empty() || ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                              &read, nullptr);
+  const bool ok = bytes.empty() ||
+                  ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
   ::CloseHandle(file);
   if (!ok) return std::nullopt;
   bytes.resize(read);
@@ -307,15 +216,19 @@ bool TempProgramFolder::WriteFile(const std::wstring& relative,
   HANDLE file = ::CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                  written == bytes.size();
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
   ::CloseHandle(file);
   return ok;
 }
 
 bool TempProgramFolder::Exists(const std::wstring& relative) const {
   return ::GetFileAttributesW(FilePath(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool TempProgramFolder::RemoveFile(const std::wstring& relative) const {
+  return ::DeleteFileW(FilePath(relative).c_str()) || !Exists(relative);
 }
 
 void TempProgramFolder::RemoveFolder(const std::wstring& relative) const {
@@ -420,183 +333,9 @@ HWND ConfigurationWindowStandIn() {
   return standIn;
 }
 
-std::optional<LRESULT> SendCopyData(HWND wnd, const void* data, DWORD size,
-                                    ULONG_PTR identifier) {
+std::optional<LRESULT> SendCopyData(HWND wnd, const void* data, DWORD size, ULONG_PTR identifier) {
   COPYDATASTRUCT copy{identifier, size, const_cast<void*>(data)};
   return Send(wnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
-}
-
-std::vector<HWND> DialogBoxes(DWORD processId) { return TopLevelWindows(L"#32770", processId); }
-
-HWND WaitForDialogBox(DWORD processId, DWORD timeoutMs) {
-  // A box is found as soon as it exists; its controls and texts come a
-  // little later.
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND dialog : DialogBoxes(processId)) {
-          if (::IsWindowVisible(dialog) && !DialogText(dialog).empty()) found = dialog;
-        }
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
-}
-
-std::wstring DialogText(HWND dialog) {
-  std::wstring text;
-  for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (_wcsicmp(WindowClassName(child).c_str(), L"Static") != 0) continue;
-    const std::wstring part = WindowText(child);
-    if (part.empty()) continue;
-    if (!text.empty()) text += L"\n";
-    text += part;
-  }
-  return text;
-}
-
-void PressDialogButton(HWND dialog, int id) {
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
-
-// --- screen -----------------------------------------------------------------
-
-std::string ColourText(COLORREF c) {
-  char text[32];
-  std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
-COLORREF ScreenPixel(int x, int y) {
-  HDC screen = ::GetDC(nullptr);
-  const COLORREF colour = ::GetPixel(screen, x, y);
-  ::ReleaseDC(nullptr, screen);
-  return colour;
-}
-
-std::wstring SaveScreenshot(const std::wstring& name) {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store it
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  ::SelectObject(memory, old);
-  // The screen leaves the alpha byte 0 (or whatever a drawing left there);
-  // image viewers read 32-bit BMP alpha, so make every pixel opaque.
-  auto* pixels = static_cast<std::uint8_t*>(bits);
-  for (std::size_t i = 3; pixels && i < static_cast<std::size_t>(width) * height * 4; i += 4) {
-    pixels[i] = 0xFF;
-  }
-
-  const DWORD imageSize = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
-  BITMAPFILEHEADER header{};
-  header.bfType = 0x4D42;  // "BM"
-  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-  header.bfSize = header.bfOffBits + imageSize;
-  const std::wstring path = ShotsFolder() + name + L".bmp";
-  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  bool ok = file != INVALID_HANDLE_VALUE;
-  if (ok) {
-    DWORD written = 0;
-    ok = ::WriteFile(file, &header, sizeof header, &written, nullptr) &&
-         ::WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-         ::WriteFile(file, bits, imageSize, &written, nullptr);
-    ::CloseHandle(file);
-  }
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return ok ? path : std::wstring();
-}
-
-// --- input ------------------------------------------------------------------
-
-void MoveMouse(int x, int y) {
-  // Absolute moves are given in 0..65535 across the primary screen.
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
-  input.mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &input, sizeof input);
-}
-
-std::string HeldButtonsAndModifiers() {
-  static const struct {
-    int key;
-    const char* name;
-  } kKeys[] = {{VK_LBUTTON, "left "},   {VK_RBUTTON, "right "}, {VK_MBUTTON, "middle "},
-               {VK_XBUTTON1, "x1 "},    {VK_XBUTTON2, "x2 "},   {VK_SHIFT, "shift "},
-               {VK_CONTROL, "ctrl "},   {VK_MENU, "alt "},      {VK_LWIN, "lwin "},
-               {VK_RWIN, "rwin "}};
-  std::string held;
-  for (const auto& k : kKeys) {
-    if (::GetAsyncKeyState(k.key) & 0x8000) held += k.name;
-  }
-  return held;
-}
-
-void MouseButton(DWORD downFlag, DWORD upFlag) {
-  INPUT inputs[2]{};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = downFlag;
-  inputs[1].mi.dwFlags = upFlag;
-  ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD virtualKey, bool extended) {
-  INPUT inputs[2]{};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
-  const DWORD flags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
-  inputs[0].ki.dwFlags = flags;
-  inputs[1].ki.dwFlags = flags | KEYEVENTF_KEYUP;
-  ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey) {
-  std::vector<INPUT> inputs;
-  auto key = [&](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD modifier : modifiers) key(modifier, false);
-  key(virtualKey, false);
-  key(virtualKey, true);
-  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) key(*it, true);
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-bool XdoTool(const std::wstring& arguments) {
-  const std::wstring exe = L"Z:\\usr\\bin\\xdotool";
-  std::wstring commandLine = L"xdotool " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
-    return false;
-  }
-  // Handles come back empty for a Unix program; close whatever there is.
-  if (info.hProcess) ::CloseHandle(info.hProcess);
-  if (info.hThread) ::CloseHandle(info.hThread);
-  return true;
 }
 
 LONGLONG Ticks() {

@@ -1,5 +1,6 @@
-// Components and system helpers that do nothing: the benchmarks measure the
-// service's own decisions, not the system calls they end in.
+// Components and system helpers that do nothing, for the benchmarks (which
+// measure the service's own decisions, not the system calls they end in) and
+// the unit tests that need a host but look at none of its calls.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +11,23 @@
 #include "service/ServiceHost.h"
 #include "service/uUtils.h"
 
-namespace vxl::bench {
+namespace vxl::null {
+
+class NullFilterWindows final : public IFilterWindows {
+ public:
+  bool Exists(FilterWindowKind) override { return false; }
+  void Close(FilterWindowKind) override {}
+  void Free(FilterWindowKind) override {}
+  void Open(FilterWindowKind) override {}
+  void RaiseFrame() override {}
+  void RaiseLensTopmost() override {}
+  void CaptureColour(int) override {}
+  void ShowPixelColour(Point, WindowRef) override {}
+  const FilterOrigins& Origins() const override { return origins_; }
+
+ private:
+  FilterOrigins origins_;
+};
 
 class NullServiceHost final : public IServiceHost {
  public:
@@ -34,7 +51,7 @@ class NullServiceHost final : public IServiceHost {
   bool CaretLocatorVisible() override { return false; }
   void CreateCaretLocator() override {}
   void FreeCaretLocator() override {}
-  void SetCaretLocatorState(int) override {}
+  void SetCaretLocatorState(CaretLocatorState) override {}
   void ShowCaretLocator() override {}
   void PreviewCaretAt(int, int) override {}
   void SetCaretOpacity(std::uint8_t) override {}
@@ -45,26 +62,21 @@ class NullServiceHost final : public IServiceHost {
   void StartWinEventHook() override {}
   void StopWinEventHook() override {}
   void FreeWinEventHook() override {}
-  bool FilterWindowExists(FilterWindowKind) override { return false; }
-  bool FilterWindowOrigin(FilterWindowKind, Point&) override { return false; }
-  void CloseFilterWindow(FilterWindowKind) override {}
-  void FreeFilterWindow(FilterWindowKind) override {}
-  void OpenFilterWindow(FilterWindowKind) override {}
-  void RaiseFilterFrame() override {}
+  IFilterWindows& Filters() override { return filters_; }
   void PostFiltersMessage(std::uintptr_t, std::intptr_t) override {}
   void SendFiltersMessage(std::uintptr_t, std::intptr_t) override {}
-  void CaptureFilterColour(int) override {}
-  void ShowPixelColour(Point, WindowRef) override {}
   void BringApplicationToFront() override {}
-  void RaiseFilterLensTopmost() override {}
   void RaiseCaretLocatorTopmost() override {}
+
+ private:
+  NullFilterWindows filters_;
 };
 
 class NullSystemUtilities final : public ISystemUtilities {
  public:
   Point CursorPos() override { return {}; }
   void SetCursorPos(Point) override {}
-  Point ScreenSize() override { return {1280, 1024}; }
+  Size ScreenSize() override { return {1280, 1024}; }
   bool ForegroundWindowRect(Rect&) override { return false; }
   bool TaskbarPartRect(char, Rect&) override { return false; }
   WindowRef WindowAtPoint(Point) override { return 0; }
@@ -112,4 +124,4 @@ inline constexpr TMouseHookData kMouseMix[] = {
 };
 inline constexpr std::size_t kMouseMixSize = sizeof kMouseMix / sizeof kMouseMix[0];
 
-}  // namespace vxl::bench
+}  // namespace vxl::null
