@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "common/Encoding.h"
+#include "ui/CallbackGuard_win.h"
 #include "ui/CustomForm_win.h"
 #include "ui/Frame_win.h"
 #include "ui/TabControl_win.h"
@@ -260,7 +261,7 @@ LRESULT TControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TControl::SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR refData) {
+                                        UINT_PTR, DWORD_PTR refData) noexcept {
   auto* self = reinterpret_cast<TControl*>(refData);
   if (message == WM_NCDESTROY) {
     // The window goes first (its form is being destroyed): forget it.
@@ -269,11 +270,8 @@ LRESULT CALLBACK TControl::SubclassProc(HWND wnd, UINT message, WPARAM wParam, L
     self->handle_ = nullptr;
     return ::DefSubclassProc(wnd, message, wParam, lParam);
   }
-  try {
-    return self->WndProc(message, wParam, lParam);
-  } catch (...) {
-    return ::DefSubclassProc(wnd, message, wParam, lParam);
-  }
+  return win::GuardCallback([&] { return self->WndProc(message, wParam, lParam); },
+                            [&] { return ::DefSubclassProc(wnd, message, wParam, lParam); });
 }
 
 }  // namespace vxl::ui

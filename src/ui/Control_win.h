@@ -106,7 +106,7 @@ class TControl : public TComponent {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR refData);
+                                       UINT_PTR id, DWORD_PTR refData) noexcept;
   LRESULT OnKey(Event event, UINT message, WPARAM wParam, LPARAM lParam);
 
   TCustomForm& form_;

@@ -11,7 +11,7 @@ constexpr const wchar_t* kMemoClass = L"TMemo";
 // procedure gets no user pointer, so it has to be kept here.
 WNDPROC gEditProcedure = nullptr;
 
-LRESULT CALLBACK MemoProcedure(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MemoProcedure(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   return ::CallWindowProcW(gEditProcedure, wnd, message, wParam, lParam);
 }
 

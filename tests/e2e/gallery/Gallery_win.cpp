@@ -23,6 +23,7 @@
 #include "ui/TextGrid_win.h"
 #include "ui/Timer_win.h"
 #include "ui/TreeView_win.h"
+#include "ui/WinGeometry_win.h"
 #include "ui/WinHandles_win.h"
 
 namespace gallery {
@@ -156,7 +157,7 @@ void TGallery::btnMessageClick(TEvent& event) {
   LogEvent(event);
   vxl::win::TWinMessageBoxes boxes;
   const vxl::BoxAnswer answer =
-      boxes.Show(reinterpret_cast<vxl::WindowRef>(Handle()), "Voulez-vous continuer ?", "Galerie",
+      boxes.Show(vxl::win::ToWindowRef(Handle()), "Voulez-vous continuer ?", "Galerie",
                  vxl::BoxIcon::Question, vxl::BoxButtons::YesNo);
   Log(answer == vxl::BoxAnswer::Yes ? "message Yes" : "message No");
 }
