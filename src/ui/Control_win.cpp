@@ -97,10 +97,17 @@ void TControl::ApplyScale() {
   if (hosted_) hosted_->FollowHost();
 }
 
+void TControl::ApplyScaleInside() {
+  for (TControl* child : children_) {
+    child->ApplyScale();
+    child->ApplyScaleInside();
+  }
+}
+
 void TControl::SetDesignBounds(const Bounds& bounds) {
   design_ = bounds;
   ApplyScale();
-  for (TControl* child : children_) child->ApplyScale();
+  ApplyScaleInside();
 }
 
 void TControl::SetBoundsPx(const RECT& rect) {
@@ -114,7 +121,7 @@ void TControl::SetBoundsPx(const RECT& rect) {
     ::SetWindowPos(handle_, nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  for (TControl* child : children_) child->ApplyScale();
+  ApplyScaleInside();
 }
 
 void TControl::SetEnabled(bool enabled) {

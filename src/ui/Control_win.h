@@ -108,6 +108,8 @@ class TControl : public TComponent {
   static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR refData) noexcept;
   LRESULT OnKey(Event event, UINT message, WPARAM wParam, LPARAM lParam);
+  // Places what the table puts inside this control, after it moved.
+  void ApplyScaleInside();
 
   TCustomForm& form_;
   TControl* parent_;

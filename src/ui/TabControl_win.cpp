@@ -69,10 +69,6 @@ HBRUSH TPageControl::BodyBrush(HDC dc, HWND control) {
 void TPageControl::ApplyScale() {
   body_.reset();
   TControl::ApplyScale();
-  // The tabs' height follows the font; the sheets' controls follow the tabs.
-  for (TControl* sheet : Children()) {
-    for (TControl* control : sheet->Children()) control->ApplyScale();
-  }
 }
 
 void TPageControl::Activate(int index) {
