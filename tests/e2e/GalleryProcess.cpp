@@ -94,13 +94,20 @@ std::wstring GalleryProcess::HintAt(POINT p) const {
     }
     return false;
   };
+  // Two xdotool runs may overtake each other: each move is waited for.
+  const auto moveTo = [](POINT target) {
+    XdoTool(L"mousemove " + std::to_wstring(target.x) + L" " + std::to_wstring(target.y));
+    WaitUntil([&] {
+      POINT now{};
+      return ::GetCursorPos(&now) && now.x == target.x && now.y == target.y;
+    });
+  };
   // Away over a control without a hint, so that the tip sees the pointer
   // leave its tool (off the form it would see nothing) and hides.
-  const POINT away = Centre("memJournal");
   std::wstring text;
-  XdoTool(L"mousemove " + std::to_wstring(away.x) + L" " + std::to_wstring(away.y));
+  moveTo(Centre("memJournal"));
   WaitUntil([&] { return !shownTip(text); }, 5000);
-  XdoTool(L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y));
+  moveTo(p);
   text.clear();
   WaitUntil([&] { return shownTip(text) && !text.empty(); }, 5000);
   return text;
