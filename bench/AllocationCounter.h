@@ -6,7 +6,7 @@
 
 namespace vxl::bench {
 
-long AllocationCount();
+long AllocationCount();  // the shared counter of tests/support
 
 // Sets the "allocs/iter" counter from the count taken before the loop.
 void ReportAllocations(benchmark::State& state, long before);
